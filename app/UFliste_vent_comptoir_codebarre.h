@@ -1,0 +1,73 @@
+#pragma once
+
+#include "data/Base_stock.h"
+#include "data/run_state.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+namespace Ui {
+class TFliste_vent_comptoir_codebarre;
+}
+class QLabel;
+class QKeyEvent;
+class KeyPreview;
+
+// The checkout station's main window: the checkout itself, its status bar, the
+// settings panel and the buttons that open the other windows.
+class TFliste_vent_comptoir_codebarre : public QMainWindow, public RunState
+{
+    Q_OBJECT
+
+public:
+    struct StartupOptions
+    {
+        int splashMilliseconds = 2000;
+        QString stationIdentifier; // read from the disks when empty
+    };
+
+    explicit TFliste_vent_comptoir_codebarre(QWidget *parent = nullptr);
+    ~TFliste_vent_comptoir_codebarre() override;
+
+    // The start-up sequence: station identifier, splash, data module, local IP
+    // address, then the timer that opens the login.
+    void FormCreate(const StartupOptions &options);
+
+    // RunState
+    QString stationIdentifier() const override;
+    QString currentUserKey() const override;
+    void setCurrentUser(const QString &userKey, const QString &userName) override;
+    OptionStore &options() override;
+    void setAfterValidationOptions(bool discountWindow, bool printAfterValidation, bool printPreview) override;
+    void enableAdministratorButtons() override;
+    void endProgram() override;
+
+    QLabel *statusPanel(int number) const; // 1 to 8, left to right
+
+    // Handlers
+    void Timer1Timer();
+    void FormKeyDown(QKeyEvent *event);
+    void cxButton300Click();
+    void cxButton4Click();
+    void cxButton7Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildStatusBar();
+    void placeSettingsPanel();
+    bool FormCloseQuery();
+    void FormShow();
+
+    std::unique_ptr<Ui::TFliste_vent_comptoir_codebarre> ui;
+    std::unique_ptr<TDataModule1> m_dataModule;
+    QList<QLabel *> m_statusPanels;
+    QTimer Timer1;
+    QString m_stationIdentifier; // the serial number HDDInfo1 reports
+    KeyPreview *m_keyPreview = nullptr;
+    bool m_ending = false;
+};

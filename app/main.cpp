@@ -1,0 +1,34 @@
+#include "app/UFliste_vent_comptoir_codebarre.h"
+#include "platform/error_report.h"
+
+#include <QApplication>
+
+namespace {
+
+// Last line of defence: an error that escaped its handler is reported, and the
+// program goes on.
+class TalvoApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        bool handled = false;
+        guarded([&] { handled = QApplication::notify(receiver, event); });
+        return handled;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    TalvoApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto *window = new TFliste_vent_comptoir_codebarre;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->FormCreate({});
+    window->showMaximized();
+    return app.exec();
+}
