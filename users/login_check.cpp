@@ -17,8 +17,11 @@ QStringList activeUserNames()
 
 std::optional<int> findActiveUser(const QString &name, const QString &password)
 {
-    const Rows rows = Database::instance().select(UTILISAT, {name, password});
-    if (rows.isEmpty())
-        return std::nullopt;
-    return rows.first().value(QStringLiteral("CLE_USER")).toInt();
+    // Firebird ignores trailing blanks when it compares texts; a password must
+    // match exactly as typed, so the rows are checked once more here.
+    for (const QSqlRecord &row : Database::instance().select(UTILISAT, {name, password})) {
+        if (row.value(QStringLiteral("PASS")).toString() == password)
+            return row.value(QStringLiteral("CLE_USER")).toInt();
+    }
+    return std::nullopt;
 }
