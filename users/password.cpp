@@ -26,12 +26,13 @@ TPassw::TPassw(RunState &state, QWidget *parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Connexion")); // not shown (no title bar), but names the window to the system
     ui->cxImage1->setPixmap(QPixmap(QStringLiteral(":/talvo/logo.png")));
     ui->cxButton4->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     ui->cxTextEdit1->setEditText(QStringLiteral("admin"));
     ui->cxTextEdit2->setText(presetPassword);
-    // Typing narrows the list to the names that start with what is typed.
-    ui->cxTextEdit1->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    // Typing completes with the first name of the list that starts with what is typed.
+    ui->cxTextEdit1->completer()->setCompletionMode(QCompleter::InlineCompletion);
     ui->cxTextEdit1->completer()->setCaseSensitivity(Qt::CaseInsensitive);
 
     connect(ui->cButton1, &QPushButton::clicked, this, guard(this, &TPassw::cButton1Click));
@@ -63,6 +64,7 @@ void TPassw::showEvent(QShowEvent *event)
             move(parentWidget()->window()->geometry().center() - rect().center());
         activateWindow();
         ui->cxTextEdit1->setFocus();
+        ui->cxTextEdit1->lineEdit()->selectAll(); // typing replaces the preset name
     }
 }
 
@@ -88,8 +90,10 @@ void TPassw::FormKeyDown(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return;
-    if (QWidget *focus = focusWidget(); focus == ui->cxTextEdit1 || focus == ui->cxTextEdit1->lineEdit())
+    if (QWidget *focus = focusWidget(); focus == ui->cxTextEdit1 || focus == ui->cxTextEdit1->lineEdit()) {
         ui->cxTextEdit2->setFocus();
+        ui->cxTextEdit2->selectAll(); // typing replaces the preset password
+    }
     else if (focus == ui->cxTextEdit2)
         ui->cButton1->click();
 }

@@ -178,7 +178,9 @@ private slots:
         QCOMPARE(window.isNull() || !window->isVisible(), ends == 1);
     }
 
-    void enterMovesToPasswordThenLogsIn()
+    // Typed as a cashier does: the start of the name, Enter, the password, Enter.
+    // What is typed replaces the preset name and password.
+    void typedLogin()
     {
         TestDatabase test;
         test.seedDemo();
@@ -186,12 +188,14 @@ private slots:
         auto *names = window->findChild<QComboBox *>("cxTextEdit1");
         auto *password = window->findChild<QLineEdit *>("cxTextEdit2");
         QCOMPARE(window->focusWidget(), names);
+        QTest::keyClicks(window->focusWidget(), "cai");
+        QCOMPARE(names->currentText(), QStringLiteral("caissier"));
         QTest::keyClick(window->focusWidget(), Qt::Key_Return);
         QCOMPARE(window->focusWidget(), password);
-        password->clear();
-        QTest::keyClicks(password, DemoUsers::adminPassword);
+        QTest::keyClicks(password, DemoUsers::cashierPassword);
         QTest::keyClick(password, Qt::Key_Return);
-        QCOMPARE(state.userKey, QStringLiteral("1"));
+        QCOMPARE(state.userKey, QStringLiteral("2"));
+        QCOMPARE(state.userName, QStringLiteral("caissier"));
     }
 
     void showAndMaskPassword()
