@@ -1,7 +1,9 @@
 #include "app/UFliste_vent_comptoir_codebarre.h"
+#include "data/database.h"
 #include "platform/error_report.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 namespace {
 
@@ -29,6 +31,10 @@ int main(int argc, char *argv[])
     auto *window = new TFliste_vent_comptoir_codebarre;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->FormCreate({});
+    // However the program ends (Qt calls exit() itself when the display goes
+    // away), the connection is closed before the database client's own exit
+    // handlers run, so that its shutdown finds no attachment left.
+    std::atexit([] { Database::instance().close(); });
     window->showMaximized();
     return app.exec();
 }
