@@ -21,8 +21,8 @@
 namespace {
 const QString windowCaption = QStringLiteral("<TALVO>  Orvane, logiciels de gestion — assistance : 023 00 00 00");
 const QString quitQuestion = QStringLiteral("Voulez vous Quitte le programme Orvane <Voderez az Orezirized>");
-const char *const statusPanelTexts[8] = {"Utilisateur",        "", "Poste de Travail ", "SERVEUR",
-                                         "Dossier de Travail", "", "Adrese IP",         ""};
+const char *const statusPanelTexts[8]
+    = { "Utilisateur", "", "Poste de Travail ", "SERVEUR", "Dossier de Travail", "", "Adrese IP", "" };
 } // namespace
 
 TFliste_vent_comptoir_codebarre::TFliste_vent_comptoir_codebarre(QWidget *parent)
@@ -47,7 +47,8 @@ TFliste_vent_comptoir_codebarre::TFliste_vent_comptoir_codebarre(QWidget *parent
     Timer1.setSingleShot(true);
     Timer1.setInterval(50);
     connect(&Timer1, &QTimer::timeout, this, guard(this, &TFliste_vent_comptoir_codebarre::Timer1Timer));
-    connect(ui->cxButton300, &QToolButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton300Click));
+    connect(
+        ui->cxButton300, &QToolButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton300Click));
     connect(ui->cxButton4, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton4Click));
     connect(ui->cxButton7, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton7Click));
     m_keyPreview = new KeyPreview(this, [this](QKeyEvent *event) { FormKeyDown(event); });
@@ -78,8 +79,8 @@ QLabel *TFliste_vent_comptoir_codebarre::statusPanel(int number) const
 void TFliste_vent_comptoir_codebarre::FormCreate(const StartupOptions &options)
 {
     // 1. The station identifier: the first physical disk's serial number.
-    m_stationIdentifier =
-        options.stationIdentifier.isEmpty() ? DiskSerialReader().stationIdentifier() : options.stationIdentifier;
+    m_stationIdentifier
+        = options.stationIdentifier.isEmpty() ? DiskSerialReader().stationIdentifier() : options.stationIdentifier;
 
     // 2. The splash, shown alone for a while; nothing else happens meanwhile.
     if (options.splashMilliseconds > 0) {
@@ -168,7 +169,8 @@ void TFliste_vent_comptoir_codebarre::cxButton4Click()
 
 void TFliste_vent_comptoir_codebarre::cxButton7Click()
 {
-    const auto value = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("True") : QStringLiteral("False"); };
+    const auto value
+        = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("True") : QStringLiteral("False"); };
     OptionStore &store = options();
     store.writeString(OptionKey::discountWindow, value(ui->cxCheckBox1), stationIdentifier(), currentUserKey());
     store.writeString(OptionKey::printAfterValidation, value(ui->cxCheckBox3), stationIdentifier(), currentUserKey());
@@ -223,8 +225,8 @@ OptionStore &TFliste_vent_comptoir_codebarre::options()
     return m_dataModule->OPTION_CAISSE;
 }
 
-void TFliste_vent_comptoir_codebarre::setAfterValidationOptions(bool discountWindow, bool printAfterValidation,
-                                                                bool printPreview)
+void TFliste_vent_comptoir_codebarre::setAfterValidationOptions(
+    bool discountWindow, bool printAfterValidation, bool printPreview)
 {
     ui->cxCheckBox1->setChecked(discountWindow);
     ui->cxCheckBox3->setChecked(printAfterValidation);
@@ -233,6 +235,6 @@ void TFliste_vent_comptoir_codebarre::setAfterValidationOptions(bool discountWin
 
 void TFliste_vent_comptoir_codebarre::enableAdministratorButtons()
 {
-    for (QWidget *button : {ui->cxButton6, ui->cxButton9, ui->cxButton10, ui->cxButton11, ui->cxButton12})
+    for (QWidget *button : { ui->cxButton6, ui->cxButton9, ui->cxButton10, ui->cxButton11, ui->cxButton12 })
         button->setEnabled(true);
 }

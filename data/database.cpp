@@ -58,7 +58,8 @@ void Database::open()
 {
     QSqlDatabase db = QSqlDatabase::database(connectionName, false);
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QIBASE")))
-        throw DbError(QStringLiteral("Le pilote Firebird de Qt (QIBASE) est introuvable : installez libqt6sql6-ibase."));
+        throw DbError(
+            QStringLiteral("Le pilote Firebird de Qt (QIBASE) est introuvable : installez libqt6sql6-ibase."));
     if (m_name.isEmpty())
         throw DbError(QStringLiteral("Aucune base de données n'est indiquée (ligne 4 du fichier \"Ch.txt\")."));
     if (!db.open())

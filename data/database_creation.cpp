@@ -23,9 +23,8 @@ void createDatabaseFromSchema(const QString &databaseName, const QString &passwo
     if (!script.open())
         throw AppError(QStringLiteral("Impossible d'écrire un fichier temporaire : %1").arg(script.errorString()));
     // The credentials come from the environment, so they are written nowhere.
-    script.write(QStringLiteral("CREATE DATABASE '%1' PAGE_SIZE 8192 DEFAULT CHARACTER SET UTF8;\n")
-                     .arg(databaseName)
-                     .toUtf8());
+    script.write(
+        QStringLiteral("CREATE DATABASE '%1' PAGE_SIZE 8192 DEFAULT CHARACTER SET UTF8;\n").arg(databaseName).toUtf8());
     script.write(schemaScript().toUtf8());
     script.close();
 
@@ -35,8 +34,9 @@ void createDatabaseFromSchema(const QString &databaseName, const QString &passwo
     env.insert(QStringLiteral("ISC_PASSWORD"), password);
     isql.setProcessEnvironment(env);
     isql.setProcessChannelMode(QProcess::MergedChannels);
-    isql.start(QStringLiteral("isql-fb"), {QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-ch"),
-                                           QStringLiteral("UTF8"), QStringLiteral("-i"), script.fileName()});
+    isql.start(QStringLiteral("isql-fb"),
+        { QStringLiteral("-q"), QStringLiteral("-bail"), QStringLiteral("-ch"), QStringLiteral("UTF8"),
+            QStringLiteral("-i"), script.fileName() });
     if (!isql.waitForStarted())
         throw AppError(QStringLiteral("isql-fb est introuvable : installez firebird3.0-utils."));
     isql.waitForFinished(-1);

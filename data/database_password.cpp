@@ -51,7 +51,7 @@ QString loadDatabasePassword()
 void saveDatabasePassword(const QString &password)
 {
     QSaveFile file(databasePasswordFile());
-    if (!file.open(QIODevice::WriteOnly)) 
+    if (!file.open(QIODevice::WriteOnly))
         throw AppError(QStringLiteral("Impossible d'écrire \"%1\" : %2").arg(file.fileName(), file.errorString()));
     file.write(encodeDatabasePassword(password).toLatin1() + '\n');
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);

@@ -12,7 +12,8 @@ public:
     // Reads every row of the table; throws DbError.
     void open();
 
-    QString ReadString(const QString &Section, const QString &defaults, const QString &ID, const QString &Cle_util) const;
+    QString ReadString(
+        const QString &Section, const QString &defaults, const QString &ID, const QString &Cle_util) const;
     // Throws DbError; the row in memory changes only once the table has it.
     void writeString(const QString &Section, const QString &Value, const QString &ID, const QString &Cle_util);
 

@@ -27,7 +27,7 @@ QString printable(const QByteArray &bytes)
 
 bool isVirtualName(const QString &name)
 {
-    static const char *const prefixes[] = {"loop", "ram", "zram", "dm-", "md", "sr", "nbd"};
+    static const char *const prefixes[] = { "loop", "ram", "zram", "dm-", "md", "sr", "nbd" };
     for (const char *prefix : prefixes) {
         if (name.startsWith(QLatin1String(prefix)))
             return true;
@@ -54,7 +54,8 @@ QStringList DiskSerialReader::physicalDisks() const
     }
     QCollator natural;
     natural.setNumericMode(true);
-    std::sort(disks.begin(), disks.end(), [&](const QString &a, const QString &b) { return natural.compare(a, b) < 0; });
+    std::sort(
+        disks.begin(), disks.end(), [&](const QString &a, const QString &b) { return natural.compare(a, b) < 0; });
     return disks;
 }
 
@@ -72,7 +73,7 @@ QString DiskSerialReader::serialFromSysfs(int driveNumber) const
     if (disk.isEmpty())
         return QString();
     // NVMe and most SCSI disks, then virtio disks.
-    for (const char *attribute : {"/device/serial", "/serial"}) {
+    for (const char *attribute : { "/device/serial", "/serial" }) {
         const QString serial = printable(readAll(disk + QLatin1String(attribute)));
         if (!serial.isEmpty())
             return serial;

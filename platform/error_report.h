@@ -20,8 +20,7 @@ private:
 void reportError(const QString &text);
 
 // Runs an action; an error it raises is reported instead of going further.
-template<typename Action>
-void guarded(Action &&action)
+template<typename Action> void guarded(Action &&action)
 {
     try {
         action();
@@ -34,8 +33,7 @@ void guarded(Action &&action)
 
 // A slot that runs a window's handler under the error report:
 // connect(ui->button, &QPushButton::clicked, this, guard(this, &Window::buttonClick)).
-template<typename Window>
-auto guard(Window *window, void (Window::*handler)())
+template<typename Window> auto guard(Window *window, void (Window::*handler)())
 {
     return [window, handler] { guarded([&] { (window->*handler)(); }); };
 }

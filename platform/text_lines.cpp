@@ -10,9 +10,38 @@ namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 const char16_t cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC,
+    0x0081,
+    0x201A,
+    0x0192,
+    0x201E,
+    0x2026,
+    0x2020,
+    0x2021,
+    0x02C6,
+    0x2030,
+    0x0160,
+    0x2039,
+    0x0152,
+    0x008D,
+    0x017D,
+    0x008F,
+    0x0090,
+    0x2018,
+    0x2019,
+    0x201C,
+    0x201D,
+    0x2022,
+    0x2013,
+    0x2014,
+    0x02DC,
+    0x2122,
+    0x0161,
+    0x203A,
+    0x0153,
+    0x009D,
+    0x017E,
+    0x0178,
 };
 
 QString fromWindows1252(const QByteArray &bytes)
@@ -45,7 +74,8 @@ QStringList readTextLines(const QString &path)
     if (!file.open(QIODevice::ReadOnly)) {
         const QString absolute = QFileInfo(path).absoluteFilePath();
         if (!file.exists())
-            throw AppError(QStringLiteral("Impossible d'ouvrir le fichier \"%1\" : le fichier n'existe pas.").arg(absolute));
+            throw AppError(
+                QStringLiteral("Impossible d'ouvrir le fichier \"%1\" : le fichier n'existe pas.").arg(absolute));
         throw AppError(QStringLiteral("Impossible d'ouvrir le fichier \"%1\" : %2").arg(absolute, file.errorString()));
     }
     QString text = decodeText(file.readAll());

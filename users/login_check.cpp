@@ -19,7 +19,7 @@ std::optional<int> findActiveUser(const QString &name, const QString &password)
 {
     // Firebird ignores trailing blanks when it compares texts; a password must
     // match exactly as typed, so the rows are checked once more here.
-    for (const QSqlRecord &row : Database::instance().select(UTILISAT, {name, password})) {
+    for (const QSqlRecord &row : Database::instance().select(UTILISAT, { name, password })) {
         if (row.value(QStringLiteral("PASS")).toString() == password)
             return row.value(QStringLiteral("CLE_USER")).toInt();
     }

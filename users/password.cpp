@@ -93,8 +93,7 @@ void TPassw::FormKeyDown(QKeyEvent *event)
     if (QWidget *focus = focusWidget(); focus == ui->cxTextEdit1 || focus == ui->cxTextEdit1->lineEdit()) {
         ui->cxTextEdit2->setFocus();
         ui->cxTextEdit2->selectAll(); // typing replaces the preset password
-    }
-    else if (focus == ui->cxTextEdit2)
+    } else if (focus == ui->cxTextEdit2)
         ui->cButton1->click();
 }
 

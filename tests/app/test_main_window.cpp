@@ -34,7 +34,7 @@ private:
         settings.close();
         QDir::setCurrent(folder->path());
         window = std::make_unique<TFliste_vent_comptoir_codebarre>();
-        window->FormCreate({0, QStringLiteral("DISK-TEST")});
+        window->FormCreate({ 0, QStringLiteral("DISK-TEST") });
         window->show();
     }
 
@@ -59,8 +59,7 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
-    template<typename T = QWidget>
-    T *child(const char *name)
+    template<typename T = QWidget> T *child(const char *name)
     {
         T *widget = window->findChild<T *>(name);
         if (!widget)
@@ -68,7 +67,10 @@ private:
         return widget;
     }
 
-    QStringList administratorButtons() const { return {"cxButton6", "cxButton9", "cxButton10", "cxButton11", "cxButton12"}; }
+    QStringList administratorButtons() const
+    {
+        return { "cxButton6", "cxButton9", "cxButton10", "cxButton11", "cxButton12" };
+    }
 
 private slots:
     void initTestCase() { MessageBoxes::recordInsteadOfShowing(); }
@@ -112,7 +114,7 @@ private slots:
         logIn(DemoUsers::cashierName, DemoUsers::cashierPassword);
         for (const QString &name : administratorButtons())
             QVERIFY(!child(qPrintable(name))->isEnabled());
-        for (const char *name : {"cxButton5", "cxButton7", "cxCheckBox1", "cxCheckBox2", "cxCheckBox3"})
+        for (const char *name : { "cxButton5", "cxButton7", "cxCheckBox1", "cxCheckBox2", "cxCheckBox3" })
             QVERIFY(child(name)->isEnabled());
     }
 
@@ -152,7 +154,7 @@ private slots:
         const Rows rows = test->db().select("select OPTI, PARAM from OPTION_CAISSE where ID_POSTE = 'DISK-TEST' "
                                             "and CLE_UTILSATEUR = 2 order by OPTI");
         QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows[0].value("PARAM").toString(), QStringLiteral("True"));  // Afficher la fenetre…
+        QCOMPARE(rows[0].value("PARAM").toString(), QStringLiteral("True")); // Afficher la fenetre…
         QCOMPARE(rows[1].value("PARAM").toString(), QStringLiteral("False")); // Apercu l'impression
         QCOMPARE(rows[2].value("OPTI").toString(), QStringLiteral("Imprimer directement apres la Validation"));
         toggle->click();
@@ -198,7 +200,7 @@ private slots:
         folder = std::make_unique<QTemporaryDir>();
         QDir::setCurrent(folder->path());
         window = std::make_unique<TFliste_vent_comptoir_codebarre>();
-        window->FormCreate({0, QStringLiteral("DISK-TEST")});
+        window->FormCreate({ 0, QStringLiteral("DISK-TEST") });
         window->show();
         const QList<MessageBoxes::Box> boxes = MessageBoxes::takeRecorded();
         QCOMPARE(boxes.size(), 1);

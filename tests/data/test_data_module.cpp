@@ -54,14 +54,19 @@ private slots:
         QTest::addColumn<bool>("folderShown");
         QTest::addColumn<QString>("databaseName");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing file") << QByteArray() << false << "" << "Ch.txt";
-        QTest::newRow("one line") << QByteArray("TALVO\n") << false << "" << "la ligne 2";
-        QTest::newRow("three lines") << QByteArray("TALVO\nCaisse 2\n\n") << true << "" << "la ligne 4";
-        QTest::newRow("unreachable database") << QByteArray("TALVO\nCaisse 2\n\n/nonexistent/talvo.fdb\n") << true
-                                              << "/nonexistent/talvo.fdb" << "/nonexistent/talvo.fdb";
+        QTest::newRow("missing file") << QByteArray() << false << ""
+                                      << "Ch.txt";
+        QTest::newRow("one line") << QByteArray("TALVO\n") << false << ""
+                                  << "la ligne 2";
+        QTest::newRow("three lines") << QByteArray("TALVO\nCaisse 2\n\n") << true << ""
+                                     << "la ligne 4";
+        QTest::newRow("unreachable database")
+            << QByteArray("TALVO\nCaisse 2\n\n/nonexistent/talvo.fdb\n") << true << "/nonexistent/talvo.fdb"
+            << "/nonexistent/talvo.fdb";
         // Line 4 is given as it stands, trailing blanks included.
-        QTest::newRow("trailing blanks kept") << QByteArray("TALVO\nCaisse 2\n\n/nonexistent/talvo.fdb  \n") << true
-                                              << "/nonexistent/talvo.fdb  " << "talvo.fdb";
+        QTest::newRow("trailing blanks kept")
+            << QByteArray("TALVO\nCaisse 2\n\n/nonexistent/talvo.fdb  \n") << true << "/nonexistent/talvo.fdb  "
+            << "talvo.fdb";
     }
 
     void failures()

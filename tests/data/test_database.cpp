@@ -1,5 +1,5 @@
-#include "data/option_store.h"
 #include "tests/support/test_database.h"
+#include "data/option_store.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -10,8 +10,8 @@ const QString openSales = QStringLiteral(
 const QString insertSale = QStringLiteral(
     "insert into VENT_COMTPOI_CODEBARRE (CLE_AUTO_VENT, N_VENT, CODE_BRRE, MONTANT, VALIDE, DATE_VENTE)"
     " values (:K, :N, :C, :M, :V, :D)");
-const QString callUserProcedure =
-    QStringLiteral("EXECUTE PROCEDURE UTILISA_IU(:CLE_USER, :NAME, :PASS, :INFO, :BLOQUE, :POSTE)");
+const QString callUserProcedure
+    = QStringLiteral("EXECUTE PROCEDURE UTILISA_IU(:CLE_USER, :NAME, :PASS, :INFO, :BLOQUE, :POSTE)");
 } // namespace
 
 // The shared database as the program and the counter stations use it.
@@ -24,17 +24,17 @@ private slots:
     {
         TestDatabase test;
         const QDateTime when(QDate(2026, 12, 11), QTime(10, 0));
-        test.db().execute(insertSale, {1, 7, "2000000000015", 10.0, QVariant(), when});
-        test.db().execute(insertSale, {2, 7, "2000000000015", 20.0, "False", when.addDays(-1)});
-        test.db().execute(insertSale, {3, 7, "2000000000015", 30.0, "True", when.addDays(-2)});
-        const Rows rows = test.db().select(openSales, {"2000000000015"});
+        test.db().execute(insertSale, { 1, 7, "2000000000015", 10.0, QVariant(), when });
+        test.db().execute(insertSale, { 2, 7, "2000000000015", 20.0, "False", when.addDays(-1) });
+        test.db().execute(insertSale, { 3, 7, "2000000000015", 30.0, "True", when.addDays(-2) });
+        const Rows rows = test.db().select(openSales, { "2000000000015" });
         QCOMPARE(rows.size(), 2);
         // Same sale number on two days: number and date-time tell them apart.
         QCOMPARE(TestDatabase::scalar("select CLE_AUTO_VENT from VENT_COMTPOI_CODEBARRE where N_VENT = :N and "
                                       "DATE_VENTE = :D",
-                                      {7, when.addDays(-1)})
+                     { 7, when.addDays(-1) })
                      .toInt(),
-                 2);
+            2);
     }
 
     void amountsAddUpExactly()
@@ -42,14 +42,14 @@ private slots:
         TestDatabase test;
         const QDateTime when(QDate(2026, 12, 11), QTime(10, 0));
         for (int key = 1; key <= 10; ++key)
-            test.db().execute(insertSale, {key, key, "2000000000015", 0.1, QVariant(), when});
-        test.db().execute(insertSale, {11, 11, "2000000000015", 2.675, QVariant(), when});
+            test.db().execute(insertSale, { key, key, "2000000000015", 0.1, QVariant(), when });
+        test.db().execute(insertSale, { 11, 11, "2000000000015", 2.675, QVariant(), when });
         QCOMPARE(TestDatabase::scalar("select sum(MONTANT) from VENT_COMTPOI_CODEBARRE where CLE_AUTO_VENT <= 10")
                      .toString(),
-                 QStringLiteral("1"));
+            QStringLiteral("1"));
         // Stored to the cent, as written.
         QCOMPARE(TestDatabase::scalar("select MONTANT from VENT_COMTPOI_CODEBARRE where CLE_AUTO_VENT = 11").toDouble(),
-                 2.68);
+            2.68);
     }
 
     void requiredColumnsAreEnforced()
@@ -57,20 +57,22 @@ private slots:
         TestDatabase test;
         // Written as NULL in the text: Qt's driver would bind a NULL parameter of a
         // required column as an empty text.
-        QVERIFY_THROWS_EXCEPTION(DbError, test.db().execute("insert into VENT_COMTPOI_CODEBARRE (CLE_AUTO_VENT, "
-                                                            "N_VENT, CODE_BRRE) values (1, 7, NULL)"));
-        QVERIFY_THROWS_EXCEPTION(DbError, test.db().execute("insert into OPTION_CAISSE (OPTI, PARAM, ID_POSTE, "
-                                                            "CLE_UTILSATEUR) values ('x', NULL, '', 1)"));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+            test.db().execute("insert into VENT_COMTPOI_CODEBARRE (CLE_AUTO_VENT, "
+                              "N_VENT, CODE_BRRE) values (1, 7, NULL)"));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+            test.db().execute("insert into OPTION_CAISSE (OPTI, PARAM, ID_POSTE, "
+                              "CLE_UTILSATEUR) values ('x', NULL, '', 1)"));
     }
 
     void userProcedureInsertsAndUpdates()
     {
         TestDatabase test;
         // Explicit keys first, as an installation does for the administrator.
-        test.db().execute(callUserProcedure, {1, "admin", "pw", "", "False", ""});
-        test.db().execute(callUserProcedure, {QVariant(), "ali", "x", "", "False", "Caisse"});
+        test.db().execute(callUserProcedure, { 1, "admin", "pw", "", "False", "" });
+        test.db().execute(callUserProcedure, { QVariant(), "ali", "x", "", "False", "Caisse" });
         QCOMPARE(TestDatabase::scalar("select CLE_USER from UTILISA where NAME = 'ali'").toInt(), 2);
-        test.db().execute(callUserProcedure, {2, "ali", "y", "info", "True", "Caisse"});
+        test.db().execute(callUserProcedure, { 2, "ali", "y", "info", "True", "Caisse" });
         const Rows users = test.db().select("select * from UTILISA order by CLE_USER");
         QCOMPARE(users.size(), 2);
         QCOMPARE(users[1].value("PASS").toString(), QStringLiteral("y"));
@@ -83,10 +85,10 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             test.db().execute("insert into ALIMONTATION_CASEE(DATE_ALIMONTATION, MONTANT_ALIMONTATION, OBSERVATION,"
                               " cle_user, TYPE_ALIMENTATION, CLE_CAISSE) values (:D, :M, :O, :U, :T, :C)",
-                              {QDate(2026, 12, 11), 500.0, "fond", 1, QVariant(), 1});
+                { QDate(2026, 12, 11), 500.0, "fond", 1, QVariant(), 1 });
             test.db().execute("insert into RETRIAE_CASSE(DATE_RETRIAE, MONTANT_RETARIAE, OBSERVATION, cle_user,"
                               " TYPE_RETRIE, CLE_CAISSE) values (:D, :M, :O, :U, :T, :C)",
-                              {QDate(2026, 12, 11), 100.0, "banque", 1, QVariant(), 1});
+                { QDate(2026, 12, 11), 100.0, "banque", 1, QVariant(), 1 });
         }
         QCOMPARE(TestDatabase::scalar("select count(distinct CLE_ALMIANTATION) from ALIMONTATION_CASEE").toInt(), 2);
         QCOMPARE(TestDatabase::scalar("select count(distinct CLE_RETRAIE) from RETRIAE_CASSE").toInt(), 2);
@@ -115,7 +117,7 @@ private slots:
         // The stored key of direct printing has no accent.
         reread.writeString(OptionKey::printAfterValidation, "False", "", "2");
         QCOMPARE(TestDatabase::scalar("select OPTI from OPTION_CAISSE where ID_POSTE = ''").toString(),
-                 QStringLiteral("Imprimer directement apres la Validation"));
+            QStringLiteral("Imprimer directement apres la Validation"));
 
         // Another run added the same row meanwhile: the key refuses it, and this
         // run's memory is left as it was.

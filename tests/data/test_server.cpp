@@ -27,7 +27,7 @@ private slots:
         QVERIFY2(station2.open(), qPrintable(station2.lastError().text()));
 
         station1.execute("EXECUTE PROCEDURE UTILISA_IU(:CLE_USER, :NAME, :PASS, :INFO, :BLOQUE, :POSTE)",
-                         {1, "admin", "1", "", "False", ""});
+            { 1, "admin", "1", "", "False", "" });
         {
             QSqlQuery query(station2);
             QVERIFY(query.exec("select NAME from UTILISA where CLE_USER = 1"));
@@ -35,8 +35,8 @@ private slots:
             QCOMPARE(query.value(0).toString(), QStringLiteral("admin"));
             QVERIFY(query.exec("update UTILISA set NAME = 'patron' where CLE_USER = 1"));
         }
-        QCOMPARE(TestDatabase::scalar("select NAME from UTILISA where CLE_USER = 1").toString(),
-                 QStringLiteral("patron"));
+        QCOMPARE(
+            TestDatabase::scalar("select NAME from UTILISA where CLE_USER = 1").toString(), QStringLiteral("patron"));
         station2.close();
         station1.close();
     }

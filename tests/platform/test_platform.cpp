@@ -50,7 +50,8 @@ private slots:
         QTest::newRow("collections positive") << "  ,0.00;-,0.00  " << 1500.0 << c << "  1,500.00";
         QTest::newRow("collections negative") << "  ,0.00;-,0.00  " << -1500.0 << c << "-1,500.00  ";
         QTest::newRow("French separators") << ",0.00" << 1234.5 << "fr_FR" << QString::fromUtf8("1\u202F234,50");
-        QTest::newRow("Algerian separators") << ",0.00" << 1234.5 << "ar_DZ" << "1.234,50";
+        QTest::newRow("Algerian separators") << ",0.00" << 1234.5 << "ar_DZ"
+                                             << "1.234,50";
     }
 
     void displayFormats()
@@ -66,10 +67,14 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("title");
-        QTest::newRow("upper case name") << "/opt/talvo/TALVO" << "Talvo";
-        QTest::newRow("extension dropped") << "C:/caisse/TALVO.exe" << "Talvo";
-        QTest::newRow("cut at the first dot") << "/usr/bin/Caisse.v2.bin" << "Caisse";
-        QTest::newRow("first letter kept") << "talvoPOS" << "talvopos";
+        QTest::newRow("upper case name") << "/opt/talvo/TALVO"
+                                         << "Talvo";
+        QTest::newRow("extension dropped") << "C:/caisse/TALVO.exe"
+                                           << "Talvo";
+        QTest::newRow("cut at the first dot") << "/usr/bin/Caisse.v2.bin"
+                                              << "Caisse";
+        QTest::newRow("first letter kept") << "talvoPOS"
+                                           << "talvopos";
     }
 
     void applicationTitle()
@@ -92,15 +97,16 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n\r\nd\r\n") << QStringList{"a", "b", "", "d"};
-        QTest::newRow("LF, no final break") << QByteArray("a\nb\n\nd") << QStringList{"a", "b", "", "d"};
-        QTest::newRow("CR") << QByteArray("a\rb\r\rd\r") << QStringList{"a", "b", "", "d"};
-        QTest::newRow("blanks kept") << QByteArray(" a \n\tb\n\nd  \n") << QStringList{" a ", "\tb", "", "d  "};
-        QTest::newRow("UTF-8") << QByteArray("Caisse \xc3\xa9t\xc3\xa9\n") << QStringList{QString::fromUtf8("Caisse été")};
-        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfx\n") << QStringList{"x"};
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n\r\nd\r\n") << QStringList { "a", "b", "", "d" };
+        QTest::newRow("LF, no final break") << QByteArray("a\nb\n\nd") << QStringList { "a", "b", "", "d" };
+        QTest::newRow("CR") << QByteArray("a\rb\r\rd\r") << QStringList { "a", "b", "", "d" };
+        QTest::newRow("blanks kept") << QByteArray(" a \n\tb\n\nd  \n") << QStringList { " a ", "\tb", "", "d  " };
+        QTest::newRow("UTF-8") << QByteArray("Caisse \xc3\xa9t\xc3\xa9\n")
+                               << QStringList { QString::fromUtf8("Caisse été") };
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfx\n") << QStringList { "x" };
         QTest::newRow("Windows-1252") << QByteArray("Caisse \xe9t\xe9 \x80\n")
-                                      << QStringList{QString::fromUtf8("Caisse été €")};
-        QTest::newRow("empty") << QByteArray() << QStringList{};
+                                      << QStringList { QString::fromUtf8("Caisse été €") };
+        QTest::newRow("empty") << QByteArray() << QStringList {};
     }
 
     void textLines()
@@ -139,16 +145,18 @@ private slots:
         disk("dm-0", "254:1", true);
         disk("sdb", "8:16", true);
         disk("sda", "8:0", true);
-        writeFile(root.filePath("run/udev/data/b8:16"), "S:disk/by-id/x\nE:ID_SERIAL=WDC_WD10-WX31\nE:ID_SERIAL_SHORT=WX31\n");
+        writeFile(root.filePath("run/udev/data/b8:16"),
+            "S:disk/by-id/x\nE:ID_SERIAL=WDC_WD10-WX31\nE:ID_SERIAL_SHORT=WX31\n");
 
         DiskSerialReader reader(root.path());
-        QCOMPARE(reader.physicalDisks(), (QStringList{"sda", "sdb"}));
+        QCOMPARE(reader.physicalDisks(), (QStringList { "sda", "sdb" }));
 
         // The first disk gives nothing: the second one's, read from udev.
         QCOMPARE(reader.stationIdentifier(), QStringLiteral("WX31"));
 
         // SATA: the unit serial number page, four header bytes then the serial, blank padded.
-        writeFile(root.filePath("sys/block/sda/device/vpd_pg80"), QByteArray("\x00\x80\x00\x14", 4) + "  S3Z9NB0K123456A   ");
+        writeFile(
+            root.filePath("sys/block/sda/device/vpd_pg80"), QByteArray("\x00\x80\x00\x14", 4) + "  S3Z9NB0K123456A   ");
         QCOMPARE(reader.stationIdentifier(), QStringLiteral("S3Z9NB0K123456A"));
 
         // NVMe: the serial attribute wins, cut to the 30 characters a station identifier holds.
@@ -164,10 +172,10 @@ private slots:
 
     void lastIpv4AddressIsKept()
     {
-        const QList<QHostAddress> addresses{QHostAddress("192.168.1.10"), QHostAddress("::1"),
-                                            QHostAddress("10.0.0.5"), QHostAddress("fe80::1")};
+        const QList<QHostAddress> addresses { QHostAddress("192.168.1.10"), QHostAddress("::1"),
+            QHostAddress("10.0.0.5"), QHostAddress("fe80::1") };
         QCOMPARE(lastIpv4Address(addresses), QStringLiteral("10.0.0.5"));
-        QCOMPARE(lastIpv4Address({QHostAddress("::1")}), QString());
+        QCOMPARE(lastIpv4Address({ QHostAddress("::1") }), QString());
     }
 };
 

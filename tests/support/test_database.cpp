@@ -49,8 +49,9 @@ void TestDatabase::seedDemo()
 QString TestDatabase::createOnServer(QTemporaryDir &folder)
 {
     // The server runs as its own user: it must be able to write the folder.
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                             | QFile::WriteOther | QFile::ExeOther);
+    QFile::setPermissions(folder.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::WriteOther
+            | QFile::ExeOther);
     const QString name = QStringLiteral("localhost:") + folder.filePath(QStringLiteral("server.fdb"));
     createDatabaseFromSchema(name, loadDatabasePassword());
     return name;

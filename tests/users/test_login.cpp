@@ -55,7 +55,7 @@ private slots:
         TestDatabase test;
         test.seedDemo();
         openLogin();
-        QCOMPARE(listedUsers(), (QStringList{"admin", "caissier"}));
+        QCOMPARE(listedUsers(), (QStringList { "admin", "caissier" }));
         QVERIFY(window->findChild<QWidget *>("Panel2")->isHidden());
 
         // The name is compared without its blanks, and shown as it was typed.
@@ -87,10 +87,11 @@ private slots:
     {
         TestDatabase test;
         test.seedDemo();
-        const QString insert = "insert into OPTION_CAISSE (OPTI, PARAM, ID_POSTE, CLE_UTILSATEUR) values (:O, :P, :S, 2)";
-        test.db().execute(insert, {"Afficher la fenetre de la Remise", "False", "DISK-TEST"});
-        test.db().execute(insert, {"Apercu l'impression", "true", "DISK-TEST"}); // only "True" ticks
-        test.db().execute(insert, {"Imprimer directement apres la Validation", "False", "OTHER-DISK"});
+        const QString insert
+            = "insert into OPTION_CAISSE (OPTI, PARAM, ID_POSTE, CLE_UTILSATEUR) values (:O, :P, :S, 2)";
+        test.db().execute(insert, { "Afficher la fenetre de la Remise", "False", "DISK-TEST" });
+        test.db().execute(insert, { "Apercu l'impression", "true", "DISK-TEST" }); // only "True" ticks
+        test.db().execute(insert, { "Imprimer directement apres la Validation", "False", "OTHER-DISK" });
         openLogin();
         tryLogin(DemoUsers::cashierName, DemoUsers::cashierPassword);
         QCOMPARE(state.userKey, QStringLiteral("2"));
@@ -104,10 +105,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
         QTest::newRow("wrong password") << DemoUsers::cashierName << "9999";
-        QTest::newRow("password with a blank added") << DemoUsers::cashierName << QString(DemoUsers::cashierPassword) + " ";
+        QTest::newRow("password with a blank added")
+            << DemoUsers::cashierName << QString(DemoUsers::cashierPassword) + " ";
         QTest::newRow("name in another case") << "CAISSIER" << DemoUsers::cashierPassword;
         QTest::newRow("blocked user") << DemoUsers::blockedName << "ancien";
-        QTest::newRow("unknown user") << "personne" << "0000";
+        QTest::newRow("unknown user") << "personne"
+                                      << "0000";
     }
 
     // Two failures leave the window open; the third ends the program.

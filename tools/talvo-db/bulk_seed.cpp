@@ -78,7 +78,7 @@ void seedBulkSales(int sales, const std::function<void(int, int)> &progress)
     const int openFrom = std::max(1, sales - openSales + 1);
     for (int first = 1; first <= sales; first += batchSize) {
         const int last = std::min(sales, first + batchSize - 1);
-        db.execute(fillBatch, {first, last, openFrom, sales, todayEnd});
+        db.execute(fillBatch, { first, last, openFrom, sales, todayEnd });
         progress(last, sales);
     }
 }

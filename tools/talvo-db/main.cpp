@@ -62,7 +62,10 @@ int run(const QStringList &args)
         QElapsedTimer clock;
         clock.start();
         seedBulkSales(sales, [&](int done, int total) {
-            out << QStringLiteral("\r%1 / %2 counter sales (%3 s)").arg(done).arg(total).arg(clock.elapsed() / 1000.0, 0, 'f', 1);
+            out << QStringLiteral("\r%1 / %2 counter sales (%3 s)")
+                       .arg(done)
+                       .arg(total)
+                       .arg(clock.elapsed() / 1000.0, 0, 'f', 1);
             out.flush();
         });
         out << "\n";
