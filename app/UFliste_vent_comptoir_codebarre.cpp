@@ -41,8 +41,7 @@ TFliste_vent_comptoir_codebarre::TFliste_vent_comptoir_codebarre(QWidget *parent
     totalFont.setPointSize(30);
     totalFont.setBold(true);
     ui->cxCurrencyEdit8->setFont(totalFont);
-    ui->cxCurrencyEdit8->setText(formatNumber(0, QStringLiteral(",0.00;,0.00")));
-    ui->cxTextEdit1->setFocus();
+    setUpBasket();
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(50);
@@ -112,6 +111,8 @@ void TFliste_vent_comptoir_codebarre::Timer1Timer()
 
 void TFliste_vent_comptoir_codebarre::FormShow()
 {
+    Liste_Vente.clear();
+    showBasket(-1);
     ui->cxTextEdit1->setFocus();
 }
 
@@ -133,6 +134,9 @@ void TFliste_vent_comptoir_codebarre::FormKeyDown(QKeyEvent *event)
     case Qt::Key_F3:
         ui->cxTextEdit1->selectAll();
         ui->cxTextEdit1->setFocus();
+        break;
+    case Qt::Key_F5:
+        cxButton1Click();
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checkout/basket.h"
 #include "data/Base_stock.h"
 #include "data/run_state.h"
 
@@ -44,6 +45,8 @@ public:
     void endProgram() override;
 
     QLabel *statusPanel(int number) const; // 1 to 8, left to right
+    const Basket &basket() const { return Liste_Vente; }
+    QString lastTicketNumber() const;
 
     // Handlers
     void Timer1Timer();
@@ -51,6 +54,13 @@ public:
     void cxButton300Click();
     void cxButton4Click();
     void cxButton7Click();
+    // The basket and its validation
+    void cxTextEdit1KeyPress();
+    void cxCurrencyEdit2KeyPress();
+    void cxGridDBTableView3FocusedRecordChanged();
+    void reche_tailleClick();
+    void cxButton14Click();
+    void cxButton1Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -62,11 +72,19 @@ private:
     void placeSettingsPanel();
     bool FormCloseQuery();
     void FormShow();
+    void setUpBasket();
+    void addSale(const QSqlRecord &sale, const QString &codeBarre);
+    void showBasket(int focusedRow);
+    void ARTICLE_SEL_COMPTOIRAfterOpen(bool found);
+    void resetBasket();
+    void warn(const QString &text);
 
     std::unique_ptr<Ui::TFliste_vent_comptoir_codebarre> ui;
     std::unique_ptr<TDataModule1> m_dataModule;
     QList<QLabel *> m_statusPanels;
     QTimer Timer1;
+    QTimer m_clockTick;
+    Basket Liste_Vente;
     QString m_stationIdentifier; // the serial number HDDInfo1 reports
     KeyPreview *m_keyPreview = nullptr;
     bool m_ending = false;

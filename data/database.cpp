@@ -85,6 +85,24 @@ void Database::fail(const QSqlError &error)
     throw DbError(error);
 }
 
+void Database::inTransaction(const std::function<void()> &work)
+{
+    QSqlDatabase db = openedConnection();
+    if (!db.transaction())
+        fail(db.lastError());
+    try {
+        work();
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    if (!db.commit()) {
+        const QSqlError error = db.lastError();
+        db.rollback();
+        fail(error);
+    }
+}
+
 Rows Database::select(const QString &sql, const QVariantList &params)
 {
     QSqlQuery query(openedConnection());

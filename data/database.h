@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QVariant>
+#include <functional>
 
 // A database failure, carrying the server's or the driver's own message.
 class DbError : public AppError
@@ -15,6 +16,8 @@ public:
     explicit DbError(const QSqlError &error);
     explicit DbError(const QString &message);
     const QString &sqlCode() const { return m_sqlCode; }
+    // Another transaction changed the row meanwhile: the work may be run again.
+    bool isUpdateConflict() const { return m_sqlCode == QLatin1String("-913"); }
 
 private:
     QString m_sqlCode;
@@ -40,6 +43,10 @@ public:
     // Opens the connection with the current settings; throws DbError.
     void open();
     bool isOpen() const;
+
+    // Runs the work in one transaction: every statement it runs commits together
+    // at its end, or none does if it throws (the error goes on).
+    void inTransaction(const std::function<void()> &work);
 
     // Statements: the text keeps its ":NAME" parameters, given here by position.
     Rows select(const QString &sql, const QVariantList &params = {});

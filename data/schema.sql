@@ -33,6 +33,17 @@ CREATE DESCENDING INDEX IX_VENTE_NUM_GLOBAL ON VENT_COMTPOI_CODEBARRE (NUM_GLOBA
 /* Listings by day: "CAST(DATE_VENTE as date) between :d and :d1". */
 CREATE INDEX IX_VENTE_JOUR ON VENT_COMTPOI_CODEBARRE COMPUTED BY (CAST(DATE_VENTE AS DATE));
 
+/* One row that every validation of a basket updates first, in the transaction
+   that draws its global ticket number: validations of all the stations take
+   turns, so that two of them never draw the same number. */
+CREATE TABLE TALVO_NUMEROTATION (
+    CLE         INTEGER NOT NULL,
+    VALIDATIONS BIGINT DEFAULT 0 NOT NULL,
+    CONSTRAINT PK_TALVO_NUMEROTATION PRIMARY KEY (CLE)
+);
+
+INSERT INTO TALVO_NUMEROTATION (CLE, VALIDATIONS) VALUES (1, 0);
+
 /* Sale lines, written by the counter stations only. */
 CREATE TABLE ARTICLE_VENT_COMPTOIR (
     CLE_COMPTOIR_AUTO              INTEGER NOT NULL,

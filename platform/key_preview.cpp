@@ -22,9 +22,10 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
         return false;
     // A key goes first to the window's focused control (or to the window when no
     // control has the focus); it may then travel up to the parents, and is seen
-    // only once, at its first stop.
+    // only once, at its first stop. (Keys of a window under a modal one never
+    // reach it.)
     QWidget *focus = m_window->focusWidget();
-    if (watched != (focus ? focus : m_window) || !m_window->isActiveWindow())
+    if (watched != (focus ? focus : m_window))
         return false;
     const Handler &handler = down ? m_onKeyDown : m_onKeyUp;
     if (handler)
