@@ -1,6 +1,6 @@
 #include "app/UFliste_vent_comptoir_codebarre.h"
 #include "platform/message_box.h"
-#include "tests/support/test_database.h"
+#include "tests/support/running_station.h"
 #include "tools/talvo-db/demo_seed.h"
 #include "users/password.h"
 
@@ -18,79 +18,37 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestDatabase> test;
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<TFliste_vent_comptoir_codebarre> window;
+    std::unique_ptr<RunningStation> station;
 
-    // The main window started in a working folder whose Ch.txt names the test database.
-    void start()
+    void start() { station = std::make_unique<RunningStation>(); }
+    TFliste_vent_comptoir_codebarre &window() { return station->window(); }
+    template<typename T = QWidget>
+    T *child(const char *name)
     {
-        test = std::make_unique<TestDatabase>();
-        test->seedDemo();
-        folder = std::make_unique<QTemporaryDir>();
-        QFile settings(folder->filePath("Ch.txt"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("TALVO\r\nMagasin test\r\n\r\n" + test->path().toUtf8() + "\r\n");
-        settings.close();
-        QDir::setCurrent(folder->path());
-        window = std::make_unique<TFliste_vent_comptoir_codebarre>();
-        window->FormCreate({ 0, QStringLiteral("DISK-TEST") });
-        window->show();
+        return station->child<T>(name);
     }
+    void logIn(const QString &name, const QString &password) { QVERIFY(station->logIn(name, password)); }
+    static TPassw *loginWindow() { return RunningStation::loginWindow(); }
 
-    TPassw *loginWindow()
-    {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *login = qobject_cast<TPassw *>(widget); login && login->isVisible())
-                return login;
-        }
-        return nullptr;
-    }
-
-    void logIn(const QString &name, const QString &password)
-    {
-        QTRY_VERIFY(loginWindow());
-        TPassw *login = loginWindow();
-        login->findChild<QComboBox *>("cxTextEdit1")->setEditText(name);
-        login->findChild<QLineEdit *>("cxTextEdit2")->setText(password);
-        login->findChild<QPushButton *>("cButton1")->click();
-        QTRY_VERIFY(!loginWindow());
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    template<typename T = QWidget> T *child(const char *name)
-    {
-        T *widget = window->findChild<T *>(name);
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
-    }
-
-    QStringList administratorButtons() const
-    {
-        return { "cxButton6", "cxButton9", "cxButton10", "cxButton11", "cxButton12" };
-    }
+    QStringList administratorButtons() const { return {"cxButton6", "cxButton9", "cxButton10", "cxButton11", "cxButton12"}; }
 
 private slots:
     void initTestCase() { MessageBoxes::recordInsteadOfShowing(); }
     void cleanup()
     {
-        window.reset();
-        folder.reset();
-        test.reset();
+        station.reset();
         MessageBoxes::takeRecorded();
     }
 
     void startsThenOpensTheLogin()
     {
         start();
-        QCOMPARE(window->statusPanel(1)->text(), QStringLiteral("Utilisateur"));
-        QCOMPARE(window->statusPanel(3)->text(), QStringLiteral("Poste de Travail "));
-        QCOMPARE(window->statusPanel(4)->text(), QStringLiteral("SERVEUR"));
-        QCOMPARE(window->statusPanel(6)->text(), QStringLiteral("Magasin test"));
-        QCOMPARE(window->statusPanel(7)->text(), QStringLiteral("Adrese IP"));
-        QVERIFY(window->windowTitle().startsWith("<TALVO>"));
+        QCOMPARE(window().statusPanel(1)->text(), QStringLiteral("Utilisateur"));
+        QCOMPARE(window().statusPanel(3)->text(), QStringLiteral("Poste de Travail "));
+        QCOMPARE(window().statusPanel(4)->text(), QStringLiteral("SERVEUR"));
+        QCOMPARE(window().statusPanel(6)->text(), QStringLiteral("Magasin test"));
+        QCOMPARE(window().statusPanel(7)->text(), QStringLiteral("Adrese IP"));
+        QVERIFY(window().windowTitle().startsWith("<TALVO>"));
         QVERIFY(child("cxButton1")->isHidden());
         QCOMPARE(child<QLabel>("Label3")->text(), QStringLiteral("0"));
         for (const QString &name : administratorButtons())
@@ -100,8 +58,8 @@ private slots:
         QCOMPARE(loginWindow()->Label7()->text(), QStringLiteral("SERVEUR"));
         QCOMPARE(loginWindow()->Label9()->text(), QStringLiteral("Magasin test"));
         logIn(DemoUsers::adminName, DemoUsers::adminPassword);
-        QCOMPARE(window->currentUserKey(), QStringLiteral("1"));
-        QCOMPARE(window->statusPanel(2)->text(), QStringLiteral("admin"));
+        QCOMPARE(window().currentUserKey(), QStringLiteral("1"));
+        QCOMPARE(window().statusPanel(2)->text(), QStringLiteral("admin"));
         for (const QString &name : administratorButtons())
             QVERIFY2(child(qPrintable(name))->isEnabled(), qPrintable(name));
         QVERIFY(child<QCheckBox>("cxCheckBox1")->isChecked());
@@ -125,11 +83,11 @@ private slots:
         auto *barcode = child<QLineEdit>("cxTextEdit1");
         auto *number = child<QLineEdit>("cxCurrencyEdit2");
         barcode->setText("123");
-        QTest::keyClick(window->focusWidget(), Qt::Key_F2, Qt::ShiftModifier);
-        QCOMPARE(window->focusWidget(), number);
-        QCOMPARE(number->selectedText(), number->text());
-        QTest::keyClick(window->focusWidget(), Qt::Key_F3);
-        QCOMPARE(window->focusWidget(), barcode);
+        QTest::keyClick(window().focusWidget(), Qt::Key_F2, Qt::ShiftModifier);
+        QCOMPARE(window().focusWidget(), number);
+        QTRY_COMPARE(number->selectedText(), number->text());
+        QTest::keyClick(window().focusWidget(), Qt::Key_F3);
+        QCOMPARE(window().focusWidget(), barcode);
         QCOMPARE(barcode->selectedText(), QStringLiteral("123"));
     }
 
@@ -151,7 +109,7 @@ private slots:
         toggle->click();
         child<QPushButton>("cxButton7")->click();
         QVERIFY(panel->isHidden());
-        const Rows rows = test->db().select("select OPTI, PARAM from OPTION_CAISSE where ID_POSTE = 'DISK-TEST' "
+        const Rows rows = Database::instance().select("select OPTI, PARAM from OPTION_CAISSE where ID_POSTE = 'DISK-TEST' "
                                             "and CLE_UTILSATEUR = 2 order by OPTI");
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0].value("PARAM").toString(), QStringLiteral("True")); // Afficher la fenetre…
@@ -186,22 +144,22 @@ private slots:
         QCOMPARE(boxes[0].text, QStringLiteral("Voulez vous Quitte le programme Orvane <Voderez az Orezirized>"));
         QCOMPARE(boxes[0].title, QString());
         QCOMPARE(boxes[0].icon, QMessageBox::Question);
-        QVERIFY(window->isVisible());
+        QVERIFY(window().isVisible());
 
         MessageBoxes::queueAnswer(QMessageBox::Ok);
-        window->close();
+        window().close();
         QCOMPARE(MessageBoxes::takeRecorded().size(), 1);
-        QVERIFY(!window->isVisible());
+        QVERIFY(!window().isVisible());
     }
 
     // A start without Ch.txt says so once, and still opens the login.
     void missingSettingsStillOpenTheLogin()
     {
-        folder = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(folder->path());
-        window = std::make_unique<TFliste_vent_comptoir_codebarre>();
-        window->FormCreate({ 0, QStringLiteral("DISK-TEST") });
-        window->show();
+        QTemporaryDir folder;
+        QDir::setCurrent(folder.path());
+        TFliste_vent_comptoir_codebarre window;
+        window.FormCreate({0, QStringLiteral("DISK-TEST")});
+        window.show();
         const QList<MessageBoxes::Box> boxes = MessageBoxes::takeRecorded();
         QCOMPARE(boxes.size(), 1);
         QVERIFY2(boxes[0].text.contains("Ch.txt"), qPrintable(boxes[0].text));
