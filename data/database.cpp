@@ -113,9 +113,21 @@ Rows Database::select(const QString &sql, const QVariantList &params)
         query.addBindValue(param);
     if (!query.exec())
         fail(query.lastError());
+    // Qt's Firebird driver reads the catalogue for every column each time it is
+    // asked for a record: the shape of a statement's rows is taken once.
+    auto shape = m_rowShapes.find(sql);
+    if (shape == m_rowShapes.end()) {
+        QSqlRecord empty = query.record();
+        empty.clearValues();
+        shape = m_rowShapes.insert(sql, empty);
+    }
     Rows rows;
-    while (query.next())
-        rows.append(query.record());
+    while (query.next()) {
+        QSqlRecord row = *shape;
+        for (int i = 0; i < row.count(); ++i)
+            row.setValue(i, query.value(i));
+        rows.append(row);
+    }
     if (query.lastError().isValid())
         fail(query.lastError());
     return rows;

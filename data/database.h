@@ -2,6 +2,7 @@
 
 #include "platform/error_report.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -58,4 +59,5 @@ private:
     [[noreturn]] void fail(const QSqlError &error);
 
     QString m_name;
+    QHash<QString, QSqlRecord> m_rowShapes; // by statement text
 };
