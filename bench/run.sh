@@ -17,7 +17,7 @@ chown firebird:firebird "$data"
 # Our own indexes; the keys stay.
 drop_indexes() {
     isql-fb -q "$1" <<'SQL'
-drop index IX_VENTE_CODE_BRRE; drop index IX_VENTE_N_VENT; drop index IX_VENTE_NUM_GLOBAL; drop index IX_VENTE_JOUR;
+drop index IX_VENTE_CODE_BRRE; drop index IX_VENTE_OUVERTE_N_VENT; drop index IX_VENTE_DATE_N_VENT; drop index IX_VENTE_NUM_GLOBAL; drop index IX_VENTE_JOUR;
 drop index IX_ARTICLE_VENTE; drop index IX_ARTICLE_CLE_VENTE; commit;
 SQL
 }

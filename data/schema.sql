@@ -24,10 +24,15 @@ CREATE TABLE VENT_COMTPOI_CODEBARRE (
     CONSTRAINT PK_VENT_COMTPOI_CODEBARRE PRIMARY KEY (CLE_AUTO_VENT)
 );
 
-/* The scan path looks sales up by barcode, the sale-number path and every
-   update by number and date-time. */
+/* The scan path looks sales up by barcode. */
 CREATE INDEX IX_VENTE_CODE_BRRE ON VENT_COMTPOI_CODEBARRE (CODE_BRRE);
-CREATE INDEX IX_VENTE_N_VENT ON VENT_COMTPOI_CODEBARRE (N_VENT, DATE_VENTE);
+/* The open sales of a number: "(VALIDE is null or VALIDE='False') and (N_VENT=:T)"
+   reads two short ranges of this index, however many days share the number.
+   No index starts with N_VENT alone: the optimizer would take it instead, and
+   read every day's sale of that number. */
+CREATE INDEX IX_VENTE_OUVERTE_N_VENT ON VENT_COMTPOI_CODEBARRE (VALIDE, N_VENT);
+/* Validation and un-validation find a sale by its date-time and number. */
+CREATE INDEX IX_VENTE_DATE_N_VENT ON VENT_COMTPOI_CODEBARRE (DATE_VENTE, N_VENT);
 /* MAX(NUM_GLOBAL) for the next ticket number, and the receipt by ticket number. */
 CREATE DESCENDING INDEX IX_VENTE_NUM_GLOBAL ON VENT_COMTPOI_CODEBARRE (NUM_GLOBAL);
 /* Listings by day: "CAST(DATE_VENTE as date) between :d and :d1". */

@@ -19,7 +19,7 @@ private slots:
                               << "IX_VENTE_CODE_BRRE";
         QTest::newRow("sale number") << "Select * from VENT_COMTPOI_CODEBARRE Where (VALIDE is  null or VALIDE "
                                         "='False') and (N_VENT=?)"
-                                     << "IX_VENTE_N_VENT";
+                                     << "INDEX (IX_VENTE_OUVERTE_N_VENT, IX_VENTE_OUVERTE_N_VENT)";
         QTest::newRow("lines") << "select  * From ARTICLE_VENT_COMPTOIR where (NUM_VENT=?) and (DAT_TIME_VENT=?) and "
                                   "(CODE_BRRE_VENTE=?)"
                                << "IX_ARTICLE_VENTE";
@@ -27,7 +27,7 @@ private slots:
                                         << "ORDER IX_VENTE_NUM_GLOBAL";
         QTest::newRow("validation") << "Update VENT_COMTPOI_CODEBARRE Set REMIS=?, VALIDE='True' WHere (N_VENT=?) and "
                                        "(DATE_VENTE=?)"
-                                    << "IX_VENTE_N_VENT";
+                                    << "IX_VENTE_DATE_N_VENT";
         QTest::newRow("sales of a period") << "Select * from VENT_COMTPOI_CODEBARRE Where ( CAST(DATE_VENTE as date ) "
                                               "between ? and ?)"
                                            << "IX_VENTE_JOUR";
