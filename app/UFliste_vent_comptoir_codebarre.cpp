@@ -42,6 +42,7 @@ TFliste_vent_comptoir_codebarre::TFliste_vent_comptoir_codebarre(QWidget *parent
     totalFont.setBold(true);
     ui->cxCurrencyEdit8->setFont(totalFont);
     setUpBasket();
+    setUpReceipt();
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(50);
@@ -137,6 +138,9 @@ void TFliste_vent_comptoir_codebarre::FormKeyDown(QKeyEvent *event)
         break;
     case Qt::Key_F5:
         cxButton1Click();
+        break;
+    case Qt::Key_F9:
+        cxButton8Click();
         break;
     default:
         break;

@@ -3,6 +3,7 @@
 #include "checkout/basket.h"
 #include "data/Base_stock.h"
 #include "data/run_state.h"
+#include "printing/receipt.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -61,6 +62,11 @@ public:
     void reche_tailleClick();
     void cxButton14Click();
     void cxButton1Click();
+    // The receipt
+    void cxButton8Click();
+    void cxButton13Click();
+    void Aperculimpression1Click();
+    void cxButton12Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -78,6 +84,8 @@ private:
     void ARTICLE_SEL_COMPTOIRAfterOpen(bool found);
     void resetBasket();
     void warn(const QString &text);
+    void setUpReceipt();
+    void printReceipt(bool preview);
 
     std::unique_ptr<Ui::TFliste_vent_comptoir_codebarre> ui;
     std::unique_ptr<TDataModule1> m_dataModule;
@@ -85,6 +93,8 @@ private:
     QTimer Timer1;
     QTimer m_clockTick;
     Basket Liste_Vente;
+    ReceiptLayout m_receiptLayout; // what the designer opens: built in until the first print
+    bool m_builtInLayoutSaid = false;
     QString m_stationIdentifier; // the serial number HDDInfo1 reports
     KeyPreview *m_keyPreview = nullptr;
     bool m_ending = false;

@@ -214,6 +214,8 @@ void TFliste_vent_comptoir_codebarre::cxButton1Click()
     const int number = validateBasket(Liste_Vente.rows(), 0, ui->cxCurrencyEdit8->value(), currentUserKey());
     resetBasket();
     ui->Label3->setText(QString::number(number));
+    if (ui->cxCheckBox3->isChecked())
+        printReceipt(false);
 }
 
 void TFliste_vent_comptoir_codebarre::resetBasket()

@@ -1,6 +1,7 @@
 #include "printing/receipt.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 const QString Ticet = QStringLiteral("select  *\n"
@@ -148,6 +149,26 @@ QString receiptLayoutPath()
             return path;
     }
     return QString();
+}
+
+QString defaultReceiptLayoutPath()
+{
+    return QDir::current().filePath(QStringLiteral("Etat/Ticket_FR.fr3"));
+}
+
+ReceiptLayout loadReceiptLayout()
+{
+    const QString path = receiptLayoutPath();
+    if (path.isEmpty())
+        return {builtInReceiptLayout(), QString()};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Impossible de lire \"%1\" : %2").arg(path, file.errorString()));
+    try {
+        return {ReportLayout::fromXml(file.readAll()), path};
+    } catch (const AppError &error) {
+        throw AppError(QStringLiteral("%1\n(%2)").arg(error.message(), path));
+    }
 }
 
 ReportLayout builtInReceiptLayout()

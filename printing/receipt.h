@@ -13,6 +13,18 @@ Rows salesListReceiptRows(int ticketNumber);
 // name is matched without regard to case. Empty when there is none.
 QString receiptLayoutPath();
 
+// Where the receipt layout file goes when it is saved for the first time.
+QString defaultReceiptLayoutPath();
+
+// The checkout's receipt layout: the file's when there is one, else the one the
+// program carries (file empty). Throws AppError when the file does not read.
+struct ReceiptLayout
+{
+    ReportLayout layout;
+    QString file;
+};
+ReceiptLayout loadReceiptLayout();
+
 // The receipts the program carries: the checkout's and the sales list's.
 ReportLayout builtInReceiptLayout();
 ReportLayout builtInSalesListReceiptLayout();

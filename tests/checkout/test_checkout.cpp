@@ -3,6 +3,7 @@
 #include "platform/money_box.h"
 #include "tests/support/running_station.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,7 @@ private:
         Database::instance().execute("EXECUTE PROCEDURE UTILISA_IU(:CLE_USER, :NAME, :PASS, :INFO, :BLOQUE, :POSTE)",
                                      {7, "nadia", "77", "", "False", ""});
         QVERIFY(station->logIn("nadia", "77"));
+        station->child<QCheckBox>("cxCheckBox3")->setChecked(false); // printing has its own tests
     }
 
     // A counter sale with `lines` lines adding up to its amount.
