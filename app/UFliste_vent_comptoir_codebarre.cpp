@@ -9,6 +9,7 @@
 #include "platform/error_report.h"
 #include "platform/key_preview.h"
 #include "platform/message_box.h"
+#include "printing/choix_etat_impriment.h"
 #include "users/password.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ TFliste_vent_comptoir_codebarre::TFliste_vent_comptoir_codebarre(QWidget *parent
         ui->cxButton300, &QToolButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton300Click));
     connect(ui->cxButton4, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton4Click));
     connect(ui->cxButton7, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton7Click));
+    connect(ui->cxButton5, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton5Click));
     m_keyPreview = new KeyPreview(this, [this](QKeyEvent *event) { FormKeyDown(event); });
 
     m_dataModule = std::make_unique<TDataModule1>([this](const QString &text) { statusPanel(6)->setText(text); });
@@ -168,6 +170,12 @@ void TFliste_vent_comptoir_codebarre::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     placeSettingsPanel();
+}
+
+void TFliste_vent_comptoir_codebarre::cxButton5Click()
+{
+    auto *window = new TETAT_IMPRIMENT(*this, this);
+    window->exec();
 }
 
 void TFliste_vent_comptoir_codebarre::cxButton4Click()

@@ -54,6 +54,7 @@ public:
     void FormKeyDown(QKeyEvent *event);
     void cxButton300Click();
     void cxButton4Click();
+    void cxButton5Click();
     void cxButton7Click();
     // The basket and its validation
     void cxTextEdit1KeyPress();

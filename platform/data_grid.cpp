@@ -299,6 +299,30 @@ void DataGrid::focusRow(int row)
     m_view->scrollTo(index);
 }
 
+void DataGrid::moveFocus(Move move)
+{
+    const int shown = m_proxy->rowCount();
+    if (shown == 0)
+        return;
+    const int current = m_view->currentIndex().isValid() ? m_view->currentIndex().row() : 0;
+    int target = 0;
+    switch (move) {
+    case Move::First:
+        target = 0;
+        break;
+    case Move::Prior:
+        target = std::max(0, current - 1);
+        break;
+    case Move::Next:
+        target = std::min(shown - 1, current + 1);
+        break;
+    case Move::Last:
+        target = shown - 1;
+        break;
+    }
+    focusRow(m_proxy->mapToSource(m_proxy->index(target, 0)).row());
+}
+
 QStringList DataGrid::displayedRow(int displayRow) const
 {
     QStringList texts;

@@ -63,6 +63,10 @@ public:
     int focusedRow() const;
     void focusRow(int row);
 
+    // Moves the focus as a record navigator does, in the order shown.
+    enum class Move { First, Prior, Next, Last };
+    void moveFocus(Move move);
+
     QTableView *view() const { return m_view; }
     // The texts the grid shows, row by row in display order (for tests and printing).
     QStringList displayedRow(int displayRow) const;
