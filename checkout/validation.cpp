@@ -2,13 +2,22 @@
 
 #include "data/database.h"
 
+#include <QSet>
+
 namespace {
 
 const QString takeTurn = QStringLiteral("update TALVO_NUMEROTATION set VALIDATIONS = VALIDATIONS + 1 where CLE = 1");
 const QString MAX_V = QStringLiteral("Select MAX(NUM_GLOBAL)as nbr\nFrom VENT_COMTPOI_CODEBARRE");
-const QString stillOpen = QStringLiteral(
-    "select count(*) from VENT_COMTPOI_CODEBARRE\n"
-    "where (N_VENT=:N_VENT) and (DATE_VENTE=:DATE_VENTE) and (VALIDE is null or VALIDE='False')");
+// The basket's sales that are still open, read in one statement.
+QString stillOpenSales(qsizetype saleCount)
+{
+    QStringList each;
+    for (qsizetype i = 0; i < saleCount; ++i)
+        each.append(QStringLiteral("(N_VENT=? and DATE_VENTE=?)"));
+    return QStringLiteral("select N_VENT, DATE_VENTE from VENT_COMTPOI_CODEBARRE\n"
+                          "where (VALIDE is null or VALIDE='False') and (%1)")
+        .arg(each.join(QStringLiteral(" or ")));
+}
 const QString Upate_VENT_COMTPOI_CODEBARRE = QStringLiteral("Update VENT_COMTPOI_CODEBARRE\n"
                                                             "Set REMIS=:REMIS,\n"
                                                             "    VERSMENT=:VERSMENT,\n"
@@ -29,10 +38,15 @@ int validateOnce(const QList<BasketRow> &rows, double discount, double paid, con
         if (db.execute(takeTurn) != 1)
             throw AppError(QStringLiteral("La table TALVO_NUMEROTATION de la base n'a pas sa ligne 1 : "
                                           "la numérotation des tickets est impossible."));
+        QVariantList keys;
+        for (const BasketRow &row : rows)
+            keys << row.N_vent << row.Date_Vente;
+        QSet<QPair<int, QDateTime>> open;
+        for (const QSqlRecord &sale : db.select(stillOpenSales(rows.size()), keys))
+            open.insert({sale.value(0).toInt(), sale.value(1).toDateTime()});
         QList<int> closed;
         for (const BasketRow &row : rows) {
-            const Rows count = db.select(stillOpen, {row.N_vent, row.Date_Vente});
-            if (count.first().value(0).toInt() == 0)
+            if (!open.contains({row.N_vent, row.Date_Vente}))
                 closed.append(row.N_vent);
         }
         if (!closed.isEmpty())

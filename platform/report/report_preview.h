@@ -13,6 +13,7 @@ class ReportPreview : public QDialog
 public:
     ReportPreview(const PreparedReport &report, QWidget *parent = nullptr);
 
+    const PreparedReport &report() const { return m_report; }
     void printClick();
     void savePdfClick();
 
