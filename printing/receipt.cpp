@@ -75,9 +75,9 @@ ReportLayout receiptLayout(const QString &title, const QString &groupCondition, 
     layout.bands.append(group);
 
     ReportBand detail{ReportBand::DetailData, QStringLiteral("DetailData1"), 5};
-    ReportObject amount = text(0.9, 0, 16.7, 5, QStringLiteral("[Ticet.\"MONTANT_ARTICLE_APRE_RESTOURNE\"]"));
+    ReportObject amount = text(0.9, 0, 16.7, 5, QStringLiteral("[Ticet.\"MONTANT_ARTICLE_APRE_RESTOURNE\"]"), 7);
     amount.format = QStringLiteral("%2.2n");
-    ReportObject price = text(18.2, 0, 12.6, 5, QStringLiteral("[Ticet.\"PRIX\"]"));
+    ReportObject price = text(18.2, 0, 12.6, 5, QStringLiteral("[Ticet.\"PRIX\"]"), 7);
     price.format = QStringLiteral("%2.2n");
     price.thousandsSeparator = QStringLiteral(" ");
     ReportObject quantity = text(31.8, 0, 6.9, 5, QStringLiteral("[Ticet.\"QTT\"]"), 8, Qt::AlignHCenter, true);

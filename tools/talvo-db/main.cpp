@@ -3,15 +3,20 @@
 //   talvo-db seed DATABASE                demonstration data
 //   talvo-db seed DATABASE --sales N      N counter sales of five lines, for benchmarks
 //   talvo-db set-password PASSWORD        the database user's password, kept beside the programs
+//   talvo-db receipt-layout FILE          writes the receipt layout the program carries, to edit
 
 #include "data/database.h"
 #include "data/database_creation.h"
 #include "data/database_password.h"
 #include "tools/talvo-db/bulk_seed.h"
+#include "printing/receipt.h"
 #include "tools/talvo-db/demo_seed.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -23,7 +28,8 @@ int usage()
 {
     err << "usage: talvo-db create DATABASE\n"
            "       talvo-db seed DATABASE [--sales N]\n"
-           "       talvo-db set-password PASSWORD\n";
+           "       talvo-db set-password PASSWORD\n"
+           "       talvo-db receipt-layout FILE\n";
     return 2;
 }
 
@@ -40,6 +46,14 @@ int run(const QStringList &args)
     if (args.size() == 2 && args[0] == QLatin1String("set-password")) {
         saveDatabasePassword(args[1]);
         out << "password written to " << databasePasswordFile() << "\n";
+        return 0;
+    }
+    if (args.size() == 2 && args[0] == QLatin1String("receipt-layout")) {
+        QDir().mkpath(QFileInfo(args[1]).path());
+        QFile file(args[1]);
+        if (!file.open(QIODevice::WriteOnly) || file.write(builtInReceiptLayout().toXml()) < 0)
+            throw AppError(QStringLiteral("Impossible d'écrire \"%1\" : %2").arg(args[1], file.errorString()));
+        out << "receipt layout written to " << args[1] << "\n";
         return 0;
     }
     if (args.size() == 2 && args[0] == QLatin1String("create")) {
