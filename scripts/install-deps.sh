@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6sql6-ibase
     libfbclient2 firebird3.0-server-core firebird3.0-server firebird3.0-utils
-    libzint-dev cups cups-bsd cups-client
+    libzint-dev cups cups-bsd cups-client libcups2-dev
     xvfb xauth imagemagick fonts-noto-core fonts-dejavu-core zbar-tools poppler-utils
 )
 

@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cups/cups.h>
 
 namespace {
 
@@ -14,6 +15,19 @@ QPageSize pageSizeOf(const PreparedReport &report)
 {
     return QPageSize(QSizeF(report.width, report.height), QPageSize::Millimeter, QStringLiteral("Ticket"),
                      QPageSize::ExactMatch);
+}
+
+// Qt does not tell whether a queue takes jobs: one that refuses them would
+// swallow the receipt without a word.
+bool acceptsJobs(const QString &printer)
+{
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr);
+    if (!dest)
+        return true; // not a queue CUPS knows by that name: Qt's own checks apply
+    const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const bool accepts = !accepting || qstrcmp(accepting, "false") != 0;
+    cupsFreeDests(1, dest);
+    return accepts;
 }
 
 } // namespace
@@ -45,6 +59,9 @@ void printReport(const PreparedReport &report, const QString &printerName)
     } else if (!printers.contains(name)) {
         throw AppError(QStringLiteral("L'imprimante « %1 » est introuvable : le ticket n'a pas été imprimé.").arg(name));
     }
+    if (!acceptsJobs(name))
+        throw AppError(QStringLiteral("L'imprimante « %1 » n'accepte pas de travaux : le ticket n'a pas été imprimé.")
+                           .arg(name));
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.state() == QPrinter::Error)
         throw AppError(QStringLiteral("L'imprimante « %1 » est en erreur ou arrêtée : le ticket n'a pas été imprimé.")

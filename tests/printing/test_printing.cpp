@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -94,6 +95,21 @@ private slots:
         while (job->state() == QAbstractSocket::ConnectedState && job->waitForReadyRead(3000));
         data += job->readAll();
         QVERIFY2(data.startsWith("%PDF"), data.left(40).constData());
+    }
+
+    // A queue that refuses jobs: said, not lost in silence.
+    void refusingQueueIsSaid()
+    {
+        QProcess reject;
+        reject.start("cupsreject", {"ticket"});
+        QVERIFY(reject.waitForFinished());
+        const auto accept = qScopeGuard([] { QProcess::execute("cupsaccept", {"ticket"}); });
+        try {
+            printReport(sampleReceipt(), "ticket");
+            QFAIL("printed");
+        } catch (const AppError &error) {
+            QVERIFY2(error.message().contains(QStringLiteral("ticket")), qPrintable(error.message()));
+        }
     }
 
     void unknownPrinterIsSaid()
