@@ -43,6 +43,9 @@ public:
     OptionStore &options() override;
     void setAfterValidationOptions(bool discountWindow, bool printAfterValidation, bool printPreview) override;
     void enableAdministratorButtons() override;
+    double basketSum() const override;
+    void validateBasketWith(double discount, double paid) override;
+    void printReceiptAfterValidation() override;
     void endProgram() override;
 
     QLabel *statusPanel(int number) const; // 1 to 8, left to right
@@ -63,6 +66,7 @@ public:
     void reche_tailleClick();
     void cxButton14Click();
     void cxButton1Click();
+    void cxButton23Click();
     // The receipt
     void cxButton8Click();
     void cxButton13Click();

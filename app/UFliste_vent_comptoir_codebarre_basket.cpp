@@ -3,7 +3,9 @@
 #include "app/UFliste_vent_comptoir_codebarre.h"
 #include "ui_UFliste_vent_comptoir_codebarre.h"
 
+#include "checkout/clacul_comptoir.h"
 #include "checkout/sale_lookup.h"
+#include "checkout/uF_remise_comptoir_codebarre.h"
 #include "checkout/validation.h"
 #include "platform/message_box.h"
 
@@ -79,6 +81,7 @@ void TFliste_vent_comptoir_codebarre::setUpBasket()
             guard(this, &TFliste_vent_comptoir_codebarre::reche_tailleClick));
     connect(ui->cxButton14, &QToolButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton14Click));
     connect(ui->cxButton1, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton1Click));
+    connect(ui->cxButton23, &QToolButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton23Click));
 
     // The clock under the basket.
     const auto showTime = [this] { ui->ElClock1->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))); };
@@ -211,11 +214,38 @@ void TFliste_vent_comptoir_codebarre::cxButton1Click()
     // An empty basket validates nothing: no number is drawn.
     if (Liste_Vente.isEmpty())
         return;
-    const int number = validateBasket(Liste_Vente.rows(), 0, ui->cxCurrencyEdit8->value(), currentUserKey());
+    if (ui->cxCheckBox1->isChecked()) {
+        TF_remise_comptoir_codebarre discount(*this, this);
+        discount.exec();
+        return;
+    }
+    validateBasketWith(0, ui->cxCurrencyEdit8->value());
+    printReceiptAfterValidation();
+}
+
+double TFliste_vent_comptoir_codebarre::basketSum() const
+{
+    return ui->cxGridDBTableView3->summary(BasketSum);
+}
+
+void TFliste_vent_comptoir_codebarre::validateBasketWith(double discount, double paid)
+{
+    const int number = validateBasket(Liste_Vente.rows(), discount, paid, currentUserKey());
     resetBasket();
     ui->Label3->setText(QString::number(number));
+}
+
+void TFliste_vent_comptoir_codebarre::printReceiptAfterValidation()
+{
     if (ui->cxCheckBox3->isChecked())
         printReceipt(false);
+}
+
+void TFliste_vent_comptoir_codebarre::cxButton23Click()
+{
+    TF_Calcul_comptoir change(this);
+    change.cxCurrencyEdit2()->setValue(ui->cxCurrencyEdit8->value());
+    change.exec();
 }
 
 void TFliste_vent_comptoir_codebarre::resetBasket()

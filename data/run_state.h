@@ -20,6 +20,14 @@ public:
     virtual void setAfterValidationOptions(bool discountWindow, bool printAfterValidation, bool printPreview) = 0;
     virtual void enableAdministratorButtons() = 0;
 
+    // The checkout's basket, for the discount window: its sum; its validation with a
+    // discount and the amount paid for the whole basket (the checkout's one
+    // validation, which then resets the basket); the receipt print that follows a
+    // validation when the option says so.
+    virtual double basketSum() const = 0;
+    virtual void validateBasketWith(double discount, double paid) = 0;
+    virtual void printReceiptAfterValidation() = 0;
+
     // Ends the program without the quit question.
     virtual void endProgram() = 0;
 };

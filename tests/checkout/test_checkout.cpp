@@ -31,7 +31,8 @@ private:
         Database::instance().execute("EXECUTE PROCEDURE UTILISA_IU(:CLE_USER, :NAME, :PASS, :INFO, :BLOQUE, :POSTE)",
                                      {7, "nadia", "77", "", "False", ""});
         QVERIFY(station->logIn("nadia", "77"));
-        station->child<QCheckBox>("cxCheckBox3")->setChecked(false); // printing has its own tests
+        station->child<QCheckBox>("cxCheckBox1")->setChecked(false); // the discount window has its own tests
+        station->child<QCheckBox>("cxCheckBox3")->setChecked(false); // and so has printing
     }
 
     // A counter sale with `lines` lines adding up to its amount.

@@ -80,6 +80,7 @@ private slots:
     void printedAfterValidationWhenAsked()
     {
         start();
+        station->child<QCheckBox>("cxCheckBox1")->setChecked(false);
         station->child<QCheckBox>("cxCheckBox3")->setChecked(true);
         auto *barcode = station->child<QLineEdit>("cxTextEdit1");
         QTest::keyClicks(barcode, "2000000000107");

@@ -22,6 +22,7 @@ public:
     TestDatabase &database() { return *m_database; }
 
     static TPassw *loginWindow();
+    int basketRows() const { return m_window->basket().size(); }
     // Logs in through the login window; false when it did not close.
     bool logIn(const QString &name, const QString &password);
 
