@@ -41,47 +41,53 @@ void TFliste_vent_comptoir_codebarre::setUpBasket()
 
     DataGrid *grid = ui->cxGridDBTableView3;
     grid->setColumns({
-        {QStringLiteral("cxGridDBTableView3Column3"), QStringLiteral("Code Barre"), QStringLiteral("code_barre")},
-        {QStringLiteral("cxGridDBTableView3Column2"), QStringLiteral("Utilsateur"), QStringLiteral("Utilsa")},
-        {QStringLiteral("cxGridDBTableView3Column1"), QStringLiteral("N°  poste"), QStringLiteral("ID_POSTE")},
-        {QStringLiteral("cxGridDBTableView3NUM_VENT"), QStringLiteral("Vente n°"), QStringLiteral("N_vent")},
-        {QStringLiteral("cxGridDBTableView3DAT_VENT"), QStringLiteral("Date Vente"), QStringLiteral("Date_Vente")},
-        {QStringLiteral("cxGridDBTableView3MONT_BON"), QString(), QStringLiteral("Montant"), basketSumFormat, true},
-        {QStringLiteral("cxGridDBTableView3MONTANT_VERSMENT"), QStringLiteral("Montant"), QStringLiteral("Montant"),
-         basketSumFormat},
+        { QStringLiteral("cxGridDBTableView3Column3"), QStringLiteral("Code Barre"), QStringLiteral("code_barre") },
+        { QStringLiteral("cxGridDBTableView3Column2"), QStringLiteral("Utilsateur"), QStringLiteral("Utilsa") },
+        { QStringLiteral("cxGridDBTableView3Column1"), QStringLiteral("N°  poste"), QStringLiteral("ID_POSTE") },
+        { QStringLiteral("cxGridDBTableView3NUM_VENT"), QStringLiteral("Vente n°"), QStringLiteral("N_vent") },
+        { QStringLiteral("cxGridDBTableView3DAT_VENT"), QStringLiteral("Date Vente"), QStringLiteral("Date_Vente") },
+        { QStringLiteral("cxGridDBTableView3MONT_BON"), QString(), QStringLiteral("Montant"), basketSumFormat, true },
+        { QStringLiteral("cxGridDBTableView3MONTANT_VERSMENT"), QStringLiteral("Montant"), QStringLiteral("Montant"),
+            basketSumFormat },
     });
-    grid->setSummaries({{GridSummary::Count, QString(), QStringLiteral("0"), QStringLiteral("cxGridDBTableView3NUM_VENT")},
-                        {GridSummary::Sum, QStringLiteral("Montant"), basketSumFormat,
-                         QStringLiteral("cxGridDBTableView3MONTANT_VERSMENT")}},
-                       false);
+    grid->setSummaries(
+        { { GridSummary::Count, QString(), QStringLiteral("0"), QStringLiteral("cxGridDBTableView3NUM_VENT") },
+            { GridSummary::Sum, QStringLiteral("Montant"), basketSumFormat,
+                QStringLiteral("cxGridDBTableView3MONTANT_VERSMENT") } },
+        false);
     grid->sortBy(QStringLiteral("cxGridDBTableView3NUM_VENT"), Qt::DescendingOrder);
 
     DataGrid *lines = ui->cxGridDBTableView5;
     lines->setColumns({
-        {QStringLiteral("cxGridDBTableView5Column1"), QStringLiteral("N°"), QStringLiteral("CLE_PRODUIT")},
-        {QStringLiteral("cxGridDBTableView5DESIGNATION"), QStringLiteral("Désignation"), QStringLiteral("DES"),
-         QString(), false, true},
-        {QStringLiteral("cxGridDBTableView5QTT"), QStringLiteral("Qte"), QStringLiteral("QTT"), QStringLiteral("0.00")},
-        {QStringLiteral("cxGridDBTableView5PRIX"), QStringLiteral("Prix"), QStringLiteral("PRIX"), QStringLiteral("0.00")},
-        {QStringLiteral("cxGridDBTableView5Column2"), QStringLiteral("Montant"),
-         QStringLiteral("MONTANT_ARTICLE_APRE_RESTOURNE"), QStringLiteral("0.00")},
+        { QStringLiteral("cxGridDBTableView5Column1"), QStringLiteral("N°"), QStringLiteral("CLE_PRODUIT") },
+        { QStringLiteral("cxGridDBTableView5DESIGNATION"), QStringLiteral("Désignation"), QStringLiteral("DES"),
+            QString(), false, true },
+        { QStringLiteral("cxGridDBTableView5QTT"), QStringLiteral("Qte"), QStringLiteral("QTT"),
+            QStringLiteral("0.00") },
+        { QStringLiteral("cxGridDBTableView5PRIX"), QStringLiteral("Prix"), QStringLiteral("PRIX"),
+            QStringLiteral("0.00") },
+        { QStringLiteral("cxGridDBTableView5Column2"), QStringLiteral("Montant"),
+            QStringLiteral("MONTANT_ARTICLE_APRE_RESTOURNE"), QStringLiteral("0.00") },
     });
-    lines->setSummaries({{GridSummary::Count, QString(), QStringLiteral("00"), QStringLiteral("cxGridDBTableView5DESIGNATION")},
-                         {GridSummary::Sum, QStringLiteral("MONTANT_ARTICLE_APRE_RESTOURNE"), QStringLiteral("0.00"),
-                          QStringLiteral("cxGridDBTableView5Column2")}},
-                        true);
+    lines->setSummaries(
+        { { GridSummary::Count, QString(), QStringLiteral("00"), QStringLiteral("cxGridDBTableView5DESIGNATION") },
+            { GridSummary::Sum, QStringLiteral("MONTANT_ARTICLE_APRE_RESTOURNE"), QStringLiteral("0.00"),
+                QStringLiteral("cxGridDBTableView5Column2") } },
+        true);
 
     connect(ui->cxTextEdit1, &QLineEdit::returnPressed, this,
-            guard(this, &TFliste_vent_comptoir_codebarre::cxTextEdit1KeyPress));
+        guard(this, &TFliste_vent_comptoir_codebarre::cxTextEdit1KeyPress));
     connect(ui->cxCurrencyEdit2, &QLineEdit::returnPressed, this,
-            guard(this, &TFliste_vent_comptoir_codebarre::cxCurrencyEdit2KeyPress));
+        guard(this, &TFliste_vent_comptoir_codebarre::cxCurrencyEdit2KeyPress));
     connect(grid, &DataGrid::focusedRowChanged, this,
-            guard(this, &TFliste_vent_comptoir_codebarre::cxGridDBTableView3FocusedRecordChanged));
+        guard(this, &TFliste_vent_comptoir_codebarre::cxGridDBTableView3FocusedRecordChanged));
     connect(ui->reche_taille, &QToolButton::clicked, this,
-            guard(this, &TFliste_vent_comptoir_codebarre::reche_tailleClick));
-    connect(ui->cxButton14, &QToolButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton14Click));
+        guard(this, &TFliste_vent_comptoir_codebarre::reche_tailleClick));
+    connect(
+        ui->cxButton14, &QToolButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton14Click));
     connect(ui->cxButton1, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton1Click));
-    connect(ui->cxButton23, &QToolButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton23Click));
+    connect(
+        ui->cxButton23, &QToolButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton23Click));
 
     // The clock under the basket.
     const auto showTime = [this] { ui->ElClock1->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))); };
@@ -115,8 +121,8 @@ void TFliste_vent_comptoir_codebarre::cxTextEdit1KeyPress()
         return;
     }
     for (const QSqlRecord &sale : sales) {
-        const int row = Liste_Vente.find(sale.value(QStringLiteral("N_VENT")).toInt(),
-                                         sale.value(QStringLiteral("DATE_VENTE")).toDateTime(), code);
+        const int row = Liste_Vente.find(
+            sale.value(QStringLiteral("N_VENT")).toInt(), sale.value(QStringLiteral("DATE_VENTE")).toDateTime(), code);
         if (row >= 0)
             ui->cxGridDBTableView3->focusRow(row);
         else
@@ -187,14 +193,7 @@ void TFliste_vent_comptoir_codebarre::reche_tailleClick()
 {
     if (Liste_Vente.isEmpty())
         return;
-    MessageBoxes::Box box;
-    box.parent = this;
-    box.icon = QMessageBox::Warning;
-    box.title = windowTitle();
-    box.text = QStringLiteral("supprimer cette vente");
-    box.buttons = QMessageBox::Ok | QMessageBox::Cancel;
-    box.defaultButton = QMessageBox::Cancel;
-    if (MessageBoxes::show(box) != QMessageBox::Ok)
+    if (!MessageBoxes::confirm(this, QMessageBox::Warning, windowTitle(), QStringLiteral("supprimer cette vente")))
         return;
     const int row = ui->cxGridDBTableView3->focusedRow();
     if (row < 0)

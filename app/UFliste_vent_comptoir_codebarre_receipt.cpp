@@ -12,17 +12,19 @@
 
 void TFliste_vent_comptoir_codebarre::setUpReceipt()
 {
-    m_receiptLayout = {builtInReceiptLayout(), QString()};
+    m_receiptLayout = { builtInReceiptLayout(), QString() };
     connect(ui->cxButton8, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton8Click));
-    connect(ui->cxButton13, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton13Click));
-    connect(ui->cxButton12, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton12Click));
+    connect(
+        ui->cxButton13, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton13Click));
+    connect(
+        ui->cxButton12, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton12Click));
     auto *menu = new QMenu(ui->cxButton8);
     QAction *preview = menu->addAction(QStringLiteral("Apercu l'impression"));
     preview->setObjectName(QStringLiteral("Aperculimpression1"));
     connect(preview, &QAction::triggered, this, guard(this, &TFliste_vent_comptoir_codebarre::Aperculimpression1Click));
     ui->cxButton8->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->cxButton8, &QWidget::customContextMenuRequested, menu,
-            [this, menu](const QPoint &at) { menu->popup(ui->cxButton8->mapToGlobal(at)); });
+        [this, menu](const QPoint &at) { menu->popup(ui->cxButton8->mapToGlobal(at)); });
 }
 
 // The receipt of the last ticket number, read anew, with the layout file read anew.
@@ -33,7 +35,7 @@ void TFliste_vent_comptoir_codebarre::printReceipt(bool preview)
     if (m_receiptLayout.file.isEmpty() && !m_builtInLayoutSaid) {
         statusBar()->showMessage(QStringLiteral("Pas de modèle « Etat/Ticket_FR.fr3 » : le ticket intégré au "
                                                 "programme est utilisé."),
-                                 15000);
+            15000);
         m_builtInLayoutSaid = true;
     }
     const PreparedReport report = prepareReport(m_receiptLayout.layout, rows);
@@ -69,7 +71,8 @@ void TFliste_vent_comptoir_codebarre::cxButton12Click()
     // Sample lines: the last ticket of this run, else the last one of the shop.
     int ticket = lastTicketNumber().toInt();
     if (ticket == 0)
-        ticket = Database::instance().select(QStringLiteral("Select MAX(NUM_GLOBAL)as nbr\nFrom VENT_COMTPOI_CODEBARRE"))
+        ticket = Database::instance()
+                     .select(QStringLiteral("Select MAX(NUM_GLOBAL)as nbr\nFrom VENT_COMTPOI_CODEBARRE"))
                      .first()
                      .value(0)
                      .toInt();

@@ -27,12 +27,12 @@ struct Figures
 Figures figures(QList<double> times)
 {
     std::sort(times.begin(), times.end());
-    const auto at = [&](double share) { return times[std::min<qsizetype>(times.size() - 1, qsizetype(share * times.size()))]; };
-    return {at(0.5), at(0.99)};
+    const auto at
+        = [&](double share) { return times[std::min<qsizetype>(times.size() - 1, qsizetype(share * times.size()))]; };
+    return { at(0.5), at(0.99) };
 }
 
-template<typename Work>
-Figures timeRuns(int runs, Work work)
+template<typename Work> Figures timeRuns(int runs, Work work)
 {
     QList<double> times;
     for (int run = 0; run < runs; ++run) {
@@ -65,9 +65,9 @@ int main(int argc, char *argv[])
             throw AppError("the database holds too few open counter sales");
         // Without our indexes a lookup reads the whole table: fewer runs then.
         const int runs = db.select("select count(*) from RDB$INDICES where RDB$INDEX_NAME starting with 'IX_'")
-                                 .first()
-                                 .value(0)
-                                 .toInt()
+                             .first()
+                             .value(0)
+                             .toInt()
             ? 300
             : 15;
         QRandomGenerator random(7);

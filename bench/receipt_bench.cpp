@@ -18,17 +18,17 @@ namespace {
 QSqlRecord line(int sale, int number)
 {
     const QList<QPair<QString, QVariant>> values = {
-        {"NUM_VENT", sale},
-        {"DAT_TIME_VENT", QDateTime(QDate(2026, 12, 11), QTime(10, sale))},
-        {"QTT", 1 + number % 3},
-        {"PRIX", 125.5 + number},
-        {"DES", QStringLiteral("Article numéro %1 de la vente %2, conditionnement familial").arg(number).arg(sale)},
-        {"MONTANT_ARTICLE_APRE_RESTOURNE", (1 + number % 3) * (125.5 + number)},
-        {"CODE_BRRE", "2000000000015"},
-        {"POSTE_ID", "COMPTOIR-1"},
-        {"NUM_GLOBAL", 4242},
-        {"VERSMENT", 99999.5},
-        {"DATE_VENTE", QDateTime(QDate(2026, 12, 11), QTime(10, 0))},
+        { "NUM_VENT", sale },
+        { "DAT_TIME_VENT", QDateTime(QDate(2026, 12, 11), QTime(10, sale)) },
+        { "QTT", 1 + number % 3 },
+        { "PRIX", 125.5 + number },
+        { "DES", QStringLiteral("Article numéro %1 de la vente %2, conditionnement familial").arg(number).arg(sale) },
+        { "MONTANT_ARTICLE_APRE_RESTOURNE", (1 + number % 3) * (125.5 + number) },
+        { "CODE_BRRE", "2000000000015" },
+        { "POSTE_ID", "COMPTOIR-1" },
+        { "NUM_GLOBAL", 4242 },
+        { "VERSMENT", 99999.5 },
+        { "DATE_VENTE", QDateTime(QDate(2026, 12, 11), QTime(10, 0)) },
     };
     QSqlRecord record;
     for (const auto &[name, value] : values) {

@@ -18,7 +18,7 @@ TF_remise_comptoir_codebarre::TF_remise_comptoir_codebarre(RunState &state, QWid
     ui->cxCurrencyEdit2->setValue(sum);
     ui->cxCurrencyEdit3->setValue(sum);
     connect(ui->cxCurrencyEdit1, &MoneyBox::valueChanged, this,
-            guard(this, &TF_remise_comptoir_codebarre::cxCurrencyEdit1PropertiesChange));
+        guard(this, &TF_remise_comptoir_codebarre::cxCurrencyEdit1PropertiesChange));
     connect(ui->cxCurrencyEdit1, &QLineEdit::returnPressed, ui->cxButton1, &QPushButton::click);
     connect(ui->cxButton1, &QPushButton::clicked, this, guard(this, &TF_remise_comptoir_codebarre::cxButton1Click));
 }

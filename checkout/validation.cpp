@@ -43,10 +43,10 @@ int validateOnce(const QList<BasketRow> &rows, double discount, double paid, con
             keys << row.N_vent << row.Date_Vente;
         QSet<QPair<int, QDateTime>> open;
         for (const QSqlRecord &sale : db.select(stillOpenSales(rows.size()), keys))
-            open.insert({sale.value(0).toInt(), sale.value(1).toDateTime()});
+            open.insert({ sale.value(0).toInt(), sale.value(1).toDateTime() });
         QList<int> closed;
         for (const BasketRow &row : rows) {
-            if (!open.contains({row.N_vent, row.Date_Vente}))
+            if (!open.contains({ row.N_vent, row.Date_Vente }))
                 closed.append(row.N_vent);
         }
         if (!closed.isEmpty())
@@ -55,7 +55,7 @@ int validateOnce(const QList<BasketRow> &rows, double discount, double paid, con
         const int largest = db.select(MAX_V).first().value(0).toInt(); // NULL reads as 0
         number = largest + 1;
         for (const BasketRow &row : rows)
-            db.execute(Upate_VENT_COMTPOI_CODEBARRE, {discount, paid, number, userKey, row.N_vent, row.Date_Vente});
+            db.execute(Upate_VENT_COMTPOI_CODEBARRE, { discount, paid, number, userKey, row.N_vent, row.Date_Vente });
     });
     return number;
 }

@@ -103,9 +103,8 @@ void Database::inTransaction(const std::function<void()> &work)
     }
 }
 
-Rows Database::select(const QString &sql, const QVariantList &params)
+void Database::run(QSqlQuery &query, const QString &sql, const QVariantList &params)
 {
-    QSqlQuery query(openedConnection());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         fail(query.lastError());
@@ -113,6 +112,12 @@ Rows Database::select(const QString &sql, const QVariantList &params)
         query.addBindValue(param);
     if (!query.exec())
         fail(query.lastError());
+}
+
+Rows Database::select(const QString &sql, const QVariantList &params)
+{
+    QSqlQuery query(openedConnection());
+    run(query, sql, params);
     // Qt's Firebird driver reads the catalogue for every column each time it is
     // asked for a record: the shape of a statement's rows is taken once.
     auto shape = m_rowShapes.find(sql);
@@ -136,11 +141,6 @@ Rows Database::select(const QString &sql, const QVariantList &params)
 int Database::execute(const QString &sql, const QVariantList &params)
 {
     QSqlQuery query(openedConnection());
-    if (!query.prepare(sql))
-        fail(query.lastError());
-    for (const QVariant &param : params)
-        query.addBindValue(param);
-    if (!query.exec())
-        fail(query.lastError());
+    run(query, sql, params);
     return query.numRowsAffected();
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
 #include <functional>
@@ -56,6 +57,7 @@ public:
 private:
     Database();
     QSqlDatabase openedConnection();
+    void run(QSqlQuery &query, const QString &sql, const QVariantList &params);
     [[noreturn]] void fail(const QSqlError &error);
 
     QString m_name;

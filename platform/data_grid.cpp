@@ -175,7 +175,7 @@ DataGrid::DataGrid(QWidget *parent)
     layout->addWidget(m_footer);
 
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] { emit focusedRowChanged(focusedRow()); });
+        [this] { emit focusedRowChanged(focusedRow()); });
     const auto repaintFooter = [this] { m_footer->update(); };
     connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this, repaintFooter);
     connect(m_view->horizontalHeader(), &QHeaderView::geometriesChanged, this, repaintFooter);
@@ -273,7 +273,7 @@ void DataGrid::updateFooter()
     for (int i = 0; i < m_summaries.size(); ++i) {
         for (int column = 0; column < m_model->columns.size(); ++column) {
             if (m_model->columns[column].name == m_summaries[i].column)
-                m_footer->texts.append({column, summaryText(i)});
+                m_footer->texts.append({ column, summaryText(i) });
         }
     }
     m_footer->update();

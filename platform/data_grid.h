@@ -30,7 +30,7 @@ struct GridSummary
 {
     enum Kind { Count, Sum };
     Kind kind = Count;
-    QString field;  // summed field (Sum)
+    QString field; // summed field (Sum)
     QString format; // display format of the figure
     QString column; // name of the column it stands under
 };

@@ -32,6 +32,18 @@ QMessageBox::StandardButton MessageBoxes::show(const Box &box)
     return static_cast<QMessageBox::StandardButton>(chosen);
 }
 
+bool MessageBoxes::confirm(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    Box box;
+    box.parent = parent;
+    box.icon = icon;
+    box.title = title;
+    box.text = text;
+    box.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    box.defaultButton = QMessageBox::Cancel;
+    return show(box) == QMessageBox::Ok;
+}
+
 void MessageBoxes::recordInsteadOfShowing()
 {
     recording = true;

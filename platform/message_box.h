@@ -24,6 +24,9 @@ public:
     // give the Cancel button when there is one, else the default one).
     static QMessageBox::StandardButton show(const Box &box);
 
+    // A question with OK and Cancel, Cancel the default: true on OK.
+    static bool confirm(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text);
+
     // Tests: from now on boxes are recorded, not shown. Each box takes the next
     // queued answer, or its default button (OK when it has none).
     static void recordInsteadOfShowing();

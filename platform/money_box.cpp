@@ -10,8 +10,8 @@ MoneyBox::MoneyBox(QWidget *parent)
     : QLineEdit(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("^-?[0-9 \\x{00A0}\\x{202F}.,]*$")), this));
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^-?[0-9 \\x{00A0}\\x{202F}.,]*$")), this));
     connect(this, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_value = parse(text);
         emit valueChanged(m_value);

@@ -15,7 +15,7 @@ TETAT_IMPRIMENT::TETAT_IMPRIMENT(RunState &state, QWidget *parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    for (QComboBox *box : {ui->cxComboBox2, ui->cxComboBox1}) {
+    for (QComboBox *box : { ui->cxComboBox2, ui->cxComboBox1 }) {
         // Typing is allowed, but only of a listed entry.
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
@@ -24,15 +24,16 @@ TETAT_IMPRIMENT::TETAT_IMPRIMENT(RunState &state, QWidget *parent)
     }
     ui->cxComboBox2->addItems(printableReports());
     ui->cxComboBox2->setCurrentIndex(-1);
-    ui->CRDBGrid1->setColumns({{QStringLiteral("CRDBGrid1ETAT"), QStringLiteral("Etat de Sortie"), QStringLiteral("ETAT")},
-                               {QStringLiteral("CRDBGrid1IMPRITION"), QStringLiteral("Imprimante"),
-                                QStringLiteral("IMPRITION")}});
-    ui->CRDBGrid1->setSummaries({{GridSummary::Count, QString(), QStringLiteral("0"), QStringLiteral("CRDBGrid1ETAT")}},
-                                true);
+    ui->CRDBGrid1->setColumns(
+        { { QStringLiteral("CRDBGrid1ETAT"), QStringLiteral("Etat de Sortie"), QStringLiteral("ETAT") },
+            { QStringLiteral("CRDBGrid1IMPRITION"), QStringLiteral("Imprimante"), QStringLiteral("IMPRITION") } });
+    ui->CRDBGrid1->setSummaries(
+        { { GridSummary::Count, QString(), QStringLiteral("0"), QStringLiteral("CRDBGrid1ETAT") } }, true);
 
     connect(ui->SpeedButton2, &QPushButton::clicked, this, guard(this, &TETAT_IMPRIMENT::SpeedButton2Click));
     connect(ui->cxButton5, &QPushButton::clicked, this, &QDialog::close);
-    connect(ui->DBNavigator1Delete, &QToolButton::clicked, this, guard(this, &TETAT_IMPRIMENT::DBNavigator1DeleteClick));
+    connect(
+        ui->DBNavigator1Delete, &QToolButton::clicked, this, guard(this, &TETAT_IMPRIMENT::DBNavigator1DeleteClick));
     const auto navigate = [this](QToolButton *button, DataGrid::Move move) {
         connect(button, &QToolButton::clicked, ui->CRDBGrid1, [this, move] { ui->CRDBGrid1->moveFocus(move); });
     };
@@ -74,11 +75,12 @@ void TETAT_IMPRIMENT::FormActivate()
 void TETAT_IMPRIMENT::SpeedButton2Click()
 {
     // Only a listed entry counts.
-    const QString report = ui->cxComboBox2->findText(ui->cxComboBox2->currentText()) >= 0 ? ui->cxComboBox2->currentText()
-                                                                                          : QString();
-    const QString printer =
-        ui->cxComboBox1->findText(ui->cxComboBox1->currentText()) >= 0 ? ui->cxComboBox1->currentText() : QString();
-    savePrinterAssignment(ui->CRDBGrid1->rows(), report, printer, m_state.stationIdentifier(), m_state.currentUserKey());
+    const QString report
+        = ui->cxComboBox2->findText(ui->cxComboBox2->currentText()) >= 0 ? ui->cxComboBox2->currentText() : QString();
+    const QString printer
+        = ui->cxComboBox1->findText(ui->cxComboBox1->currentText()) >= 0 ? ui->cxComboBox1->currentText() : QString();
+    savePrinterAssignment(
+        ui->CRDBGrid1->rows(), report, printer, m_state.stationIdentifier(), m_state.currentUserKey());
     showRows(0);
     // The saved row takes the focus.
     const QList<QSqlRecord> &rows = ui->CRDBGrid1->rows();
@@ -93,14 +95,8 @@ void TETAT_IMPRIMENT::DBNavigator1DeleteClick()
     const int row = ui->CRDBGrid1->focusedRow();
     if (row < 0)
         return;
-    MessageBoxes::Box box;
-    box.parent = this;
-    box.icon = QMessageBox::Question;
-    box.title = windowTitle();
-    box.text = QStringLiteral("Supprimer l'enregistrement ?");
-    box.buttons = QMessageBox::Ok | QMessageBox::Cancel;
-    box.defaultButton = QMessageBox::Cancel;
-    if (MessageBoxes::show(box) != QMessageBox::Ok)
+    if (!MessageBoxes::confirm(
+            this, QMessageBox::Question, windowTitle(), QStringLiteral("Supprimer l'enregistrement ?")))
         return;
     deletePrinterAssignment(ui->CRDBGrid1->rows().at(row));
     showRows(std::max(0, row - 1));

@@ -10,7 +10,7 @@ Rows printerAssignments(const QString &userKey);
 // report's name (it then carries this station and user), or inserts a row.
 // Refuses an empty report or printer. Throws AppError or DbError.
 void savePrinterAssignment(const Rows &shown, const QString &report, const QString &printer,
-                           const QString &stationIdentifier, const QString &userKey);
+    const QString &stationIdentifier, const QString &userKey);
 
 // Deletes one shown row. Throws DbError.
 void deletePrinterAssignment(const QSqlRecord &row);

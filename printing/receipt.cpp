@@ -16,7 +16,7 @@ const QString salesListTicet = QStringLiteral("select  *\n"
                                               "Order by NUM_VENT,NUM_GLOBAL,CODE_BRRE_VENTE");
 
 ReportObject text(double left, double top, double width, double height, const QString &content, double size = 8,
-                  Qt::Alignment align = Qt::AlignRight, bool bold = false)
+    Qt::Alignment align = Qt::AlignRight, bool bold = false)
 {
     ReportObject object;
     object.left = left;
@@ -45,7 +45,7 @@ ReportLayout receiptLayout(const QString &title, const QString &groupCondition, 
     ReportLayout layout;
     layout.name = QStringLiteral("Ticket_FR");
 
-    ReportBand header{ReportBand::ReportTitle, QStringLiteral("ReportTitle1"), 35.5};
+    ReportBand header { ReportBand::ReportTitle, QStringLiteral("ReportTitle1"), 35.5 };
     ReportObject logo;
     logo.kind = ReportObject::Picture;
     logo.left = 21;
@@ -55,7 +55,8 @@ ReportLayout receiptLayout(const QString &title, const QString &groupCondition, 
     logo.transparentWhite = true;
     header.objects.append(logo);
     header.objects.append(text(0, 15, 74, 10, title, salesList ? 16 : 18, Qt::AlignHCenter, true));
-    header.objects.append(text(2, 25, 28, 5, QStringLiteral("وصل رقم : [Ticet.\"NUM_GLOBAL\"]"), 8, Qt::AlignRight, true));
+    header.objects.append(
+        text(2, 25, 28, 5, QStringLiteral("وصل رقم : [Ticet.\"NUM_GLOBAL\"]"), 8, Qt::AlignRight, true));
     header.objects.append(text(32.7, 25, 40, 5, QStringLiteral("في, [Ticet.\"DATE_VENTE\"]"), 6));
     header.objects.append(text(3, 30, 12, 5, QStringLiteral("المبلغ"), 7, Qt::AlignHCenter, true));
     header.objects.append(text(17.5, 30, 10, 5, QStringLiteral("س.و"), 7, Qt::AlignHCenter, true));
@@ -63,9 +64,9 @@ ReportLayout receiptLayout(const QString &title, const QString &groupCondition, 
     header.objects.append(text(55.1, 30, 18, 5, QStringLiteral("التعيين"), 7, Qt::AlignRight, true));
     layout.bands.append(header);
 
-    layout.bands.append({ReportBand::MasterData, QStringLiteral("MasterData1"), 0});
+    layout.bands.append({ ReportBand::MasterData, QStringLiteral("MasterData1"), 0 });
 
-    ReportBand group{ReportBand::GroupHeader, QStringLiteral("GroupHeader1"), 7, groupCondition};
+    ReportBand group { ReportBand::GroupHeader, QStringLiteral("GroupHeader1"), 7, groupCondition };
     group.objects.append(rule(0));
     ReportObject number = text(53.7, 1, 19, 5, QStringLiteral("رقم: [Ticet.\"NUM_VENT\"]"), 8, Qt::AlignRight, true);
     number.frame = true;
@@ -74,7 +75,7 @@ ReportLayout receiptLayout(const QString &title, const QString &groupCondition, 
     group.objects.append(text(23, 1, 29, 5, QStringLiteral("[Ticet.\"DAT_TIME_VENT\"]"), 7));
     layout.bands.append(group);
 
-    ReportBand detail{ReportBand::DetailData, QStringLiteral("DetailData1"), 5};
+    ReportBand detail { ReportBand::DetailData, QStringLiteral("DetailData1"), 5 };
     ReportObject amount = text(0.9, 0, 16.7, 5, QStringLiteral("[Ticet.\"MONTANT_ARTICLE_APRE_RESTOURNE\"]"), 7);
     amount.format = QStringLiteral("%2.2n");
     ReportObject price = text(18.2, 0, 12.6, 5, QStringLiteral("[Ticet.\"PRIX\"]"), 7);
@@ -85,29 +86,30 @@ ReportLayout receiptLayout(const QString &title, const QString &groupCondition, 
     quantity.thousandsSeparator = QStringLiteral(" ");
     ReportObject designation = text(40.7, 0, 32, 5, QStringLiteral("[Ticet.\"DES\"]"));
     designation.stretch = true;
-    detail.objects = {amount, price, quantity, designation};
+    detail.objects = { amount, price, quantity, designation };
     layout.bands.append(detail);
 
-    ReportBand groupFooter{ReportBand::GroupFooter, QStringLiteral("GroupFooter1"), 9};
-    ReportObject sum = text(0.9, 1, 16.7, 5, QStringLiteral("[SUM(<Ticet.\"MONTANT_ARTICLE_APRE_RESTOURNE\">,DetailData1)]"),
-                            8, Qt::AlignRight, true);
+    ReportBand groupFooter { ReportBand::GroupFooter, QStringLiteral("GroupFooter1"), 9 };
+    ReportObject sum = text(0.9, 1, 16.7, 5,
+        QStringLiteral("[SUM(<Ticet.\"MONTANT_ARTICLE_APRE_RESTOURNE\">,DetailData1)]"), 8, Qt::AlignRight, true);
     sum.format = QStringLiteral("%2.2n");
-    ReportObject count = text(45, 1, 28, 5, QStringLiteral("عدد المواد  [COUNT(DetailData1)]"), 8, Qt::AlignRight, true);
+    ReportObject count
+        = text(45, 1, 28, 5, QStringLiteral("عدد المواد  [COUNT(DetailData1)]"), 8, Qt::AlignRight, true);
     count.shade = QColor(0xee, 0xee, 0xee);
-    groupFooter.objects = {sum, text(22, 1, 13, 5, QStringLiteral("المجموع :"), 7, Qt::AlignRight, true), count};
+    groupFooter.objects = { sum, text(22, 1, 13, 5, QStringLiteral("المجموع :"), 7, Qt::AlignRight, true), count };
     layout.bands.append(groupFooter);
 
-    ReportBand footer{ReportBand::ReportFooter, QStringLiteral("ReportSummary1"), salesList ? 31.0 : 19.0};
+    ReportBand footer { ReportBand::ReportFooter, QStringLiteral("ReportSummary1"), salesList ? 31.0 : 19.0 };
     footer.objects.append(rule(0));
     double paidTop = 1;
     if (salesList) {
-        ReportObject all = text(0.9, 1, 16.7, 5, QStringLiteral("[SUM(<Ticet.\"MONTANT_ARTICLE_APRE_RESTOURNE\">,DetailData1)]"),
-                                8, Qt::AlignRight, true);
+        ReportObject all = text(0.9, 1, 16.7, 5,
+            QStringLiteral("[SUM(<Ticet.\"MONTANT_ARTICLE_APRE_RESTOURNE\">,DetailData1)]"), 8, Qt::AlignRight, true);
         all.format = QStringLiteral("%2.2n");
         ReportObject discount = text(0.9, 6, 16.7, 5, QStringLiteral("[Ticet.\"REMIS\"]"), 8, Qt::AlignRight, true);
         discount.format = QStringLiteral("%2.2n");
-        footer.objects += {all, text(18.5, 1, 21, 5, QStringLiteral("مجموع الوصل :"), 8, Qt::AlignRight, true), discount,
-                           text(18.5, 6, 21, 5, QStringLiteral("التخفيض "), 8, Qt::AlignRight, true)};
+        footer.objects += { all, text(18.5, 1, 21, 5, QStringLiteral("مجموع الوصل :"), 8, Qt::AlignRight, true),
+            discount, text(18.5, 6, 21, 5, QStringLiteral("التخفيض "), 8, Qt::AlignRight, true) };
         paidTop = 11.3;
     }
     ReportObject paid = text(0.9, paidTop, 16.7, 5, QStringLiteral("[Ticet.\"VERSMENT\"]"), 8, Qt::AlignRight, true);
@@ -121,7 +123,7 @@ ReportLayout receiptLayout(const QString &title, const QString &groupCondition, 
     barcode.width = 27.3;
     barcode.height = 12;
     barcode.text = QStringLiteral("[Ticet.\"CODE_BRRE\"]");
-    footer.objects += {paid, paidLabel, barcode};
+    footer.objects += { paid, paidLabel, barcode };
     layout.bands.append(footer);
     return layout;
 }
@@ -130,12 +132,12 @@ ReportLayout receiptLayout(const QString &title, const QString &groupCondition, 
 
 Rows receiptRows(int ticketNumber)
 {
-    return Database::instance().select(Ticet, {ticketNumber});
+    return Database::instance().select(Ticet, { ticketNumber });
 }
 
 Rows salesListReceiptRows(int ticketNumber)
 {
-    return Database::instance().select(salesListTicet, {ticketNumber});
+    return Database::instance().select(salesListTicet, { ticketNumber });
 }
 
 QString receiptLayoutPath()
@@ -160,12 +162,12 @@ ReceiptLayout loadReceiptLayout()
 {
     const QString path = receiptLayoutPath();
     if (path.isEmpty())
-        return {builtInReceiptLayout(), QString()};
+        return { builtInReceiptLayout(), QString() };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Impossible de lire \"%1\" : %2").arg(path, file.errorString()));
     try {
-        return {ReportLayout::fromXml(file.readAll()), path};
+        return { ReportLayout::fromXml(file.readAll()), path };
     } catch (const AppError &error) {
         throw AppError(QStringLiteral("%1\n(%2)").arg(error.message(), path));
     }
@@ -173,8 +175,8 @@ ReceiptLayout loadReceiptLayout()
 
 ReportLayout builtInReceiptLayout()
 {
-    return receiptLayout(QStringLiteral("Voderez Market"), QStringLiteral("<Ticet.\"POSTE_ID\">and<Ticet.\"NUM_VENT\">"),
-                         false);
+    return receiptLayout(
+        QStringLiteral("Voderez Market"), QStringLiteral("<Ticet.\"POSTE_ID\">and<Ticet.\"NUM_VENT\">"), false);
 }
 
 ReportLayout builtInSalesListReceiptLayout()

@@ -15,8 +15,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-ReportDesigner::ReportDesigner(const ReportLayout &layout, const QString &filePath,
-                               const QList<QSqlRecord> &sampleRows, QWidget *parent)
+ReportDesigner::ReportDesigner(
+    const ReportLayout &layout, const QString &filePath, const QList<QSqlRecord> &sampleRows, QWidget *parent)
     : QDialog(parent)
     , m_filePath(filePath)
     , m_rows(sampleRows)

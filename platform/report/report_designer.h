@@ -17,7 +17,7 @@ class ReportDesigner : public QDialog
 
 public:
     ReportDesigner(const ReportLayout &layout, const QString &filePath, const QList<QSqlRecord> &sampleRows,
-                   QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
     QPlainTextEdit *editor() const { return m_editor; }
     void saveClick(); // writes the file; a layout that does not read is refused

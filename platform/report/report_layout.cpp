@@ -8,19 +8,21 @@
 namespace {
 
 const QList<QPair<ReportBand::Type, QString>> bandTypes = {
-    {ReportBand::ReportTitle, QStringLiteral("ReportTitle")}, {ReportBand::MasterData, QStringLiteral("MasterData")},
-    {ReportBand::GroupHeader, QStringLiteral("GroupHeader")}, {ReportBand::DetailData, QStringLiteral("DetailData")},
-    {ReportBand::GroupFooter, QStringLiteral("GroupFooter")}, {ReportBand::ReportFooter, QStringLiteral("ReportFooter")},
+    { ReportBand::ReportTitle, QStringLiteral("ReportTitle") },
+    { ReportBand::MasterData, QStringLiteral("MasterData") },
+    { ReportBand::GroupHeader, QStringLiteral("GroupHeader") },
+    { ReportBand::DetailData, QStringLiteral("DetailData") },
+    { ReportBand::GroupFooter, QStringLiteral("GroupFooter") },
+    { ReportBand::ReportFooter, QStringLiteral("ReportFooter") },
 };
 const QList<QPair<ReportObject::Kind, QString>> objectKinds = {
-    {ReportObject::Text, QStringLiteral("text")},
-    {ReportObject::Line, QStringLiteral("line")},
-    {ReportObject::Picture, QStringLiteral("picture")},
-    {ReportObject::Barcode, QStringLiteral("barcode")},
+    { ReportObject::Text, QStringLiteral("text") },
+    { ReportObject::Line, QStringLiteral("line") },
+    { ReportObject::Picture, QStringLiteral("picture") },
+    { ReportObject::Barcode, QStringLiteral("barcode") },
 };
 
-template<typename T>
-QString nameOf(const QList<QPair<T, QString>> &names, T value)
+template<typename T> QString nameOf(const QList<QPair<T, QString>> &names, T value)
 {
     for (const auto &[v, name] : names) {
         if (v == value)
@@ -66,9 +68,8 @@ ReportLayout ReportLayout::fromXml(const QByteArray &xml)
         const QStringView value = reader.attributes().value(QLatin1String(name));
         return value.isEmpty() ? fallback : value.toDouble();
     };
-    const auto flag = [&](const char *name) {
-        return reader.attributes().value(QLatin1String(name)) == QLatin1String("true");
-    };
+    const auto flag
+        = [&](const char *name) { return reader.attributes().value(QLatin1String(name)) == QLatin1String("true"); };
     const auto text = [&](const char *name) { return reader.attributes().value(QLatin1String(name)).toString(); };
     bool sawReport = false;
     while (!reader.atEnd()) {

@@ -12,7 +12,7 @@ struct ReportObject
     enum Kind { Text, Line, Picture, Barcode };
     Kind kind = Text;
     double left = 0, top = 0, width = 0, height = 0; // mm, within the band
-    QString text;      // literal text and [expressions]; for a barcode, its data; for a picture, its source
+    QString text; // literal text and [expressions]; for a barcode, its data; for a picture, its source
     QString fontFamily;
     double fontSize = 8; // points
     bool bold = false;
@@ -23,7 +23,7 @@ struct ReportObject
     QColor shade; // invalid: none
     QString format; // "%2.2n" (two decimals, grouped) or "%g" (shortest form); empty: as it is
     QString thousandsSeparator; // empty: the locale's
-    bool stretch = false;       // grows downwards with a long text
+    bool stretch = false; // grows downwards with a long text
     bool transparentWhite = false;
     double barRatio = 2;
     bool showDigits = true;

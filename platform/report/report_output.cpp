@@ -13,8 +13,8 @@ namespace {
 
 QPageSize pageSizeOf(const PreparedReport &report)
 {
-    return QPageSize(QSizeF(report.width, report.height), QPageSize::Millimeter, QStringLiteral("Ticket"),
-                     QPageSize::ExactMatch);
+    return QPageSize(
+        QSizeF(report.width, report.height), QPageSize::Millimeter, QStringLiteral("Ticket"), QPageSize::ExactMatch);
 }
 
 // Qt does not tell whether a queue takes jobs: one that refuses them would
@@ -53,19 +53,20 @@ void printReport(const PreparedReport &report, const QString &printerName)
         name = QPrinterInfo::defaultPrinterName();
         if (name.isEmpty())
             throw AppError(printers.isEmpty()
-                               ? QStringLiteral("Aucune imprimante n'est installée : le ticket n'a pas été imprimé.")
-                               : QStringLiteral("Aucune imprimante par défaut n'est choisie : le ticket n'a pas été "
-                                                "imprimé."));
+                    ? QStringLiteral("Aucune imprimante n'est installée : le ticket n'a pas été imprimé.")
+                    : QStringLiteral("Aucune imprimante par défaut n'est choisie : le ticket n'a pas été "
+                                     "imprimé."));
     } else if (!printers.contains(name)) {
-        throw AppError(QStringLiteral("L'imprimante « %1 » est introuvable : le ticket n'a pas été imprimé.").arg(name));
+        throw AppError(
+            QStringLiteral("L'imprimante « %1 » est introuvable : le ticket n'a pas été imprimé.").arg(name));
     }
     if (!acceptsJobs(name))
-        throw AppError(QStringLiteral("L'imprimante « %1 » n'accepte pas de travaux : le ticket n'a pas été imprimé.")
-                           .arg(name));
+        throw AppError(
+            QStringLiteral("L'imprimante « %1 » n'accepte pas de travaux : le ticket n'a pas été imprimé.").arg(name));
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.state() == QPrinter::Error)
-        throw AppError(QStringLiteral("L'imprimante « %1 » est en erreur ou arrêtée : le ticket n'a pas été imprimé.")
-                           .arg(name));
+        throw AppError(
+            QStringLiteral("L'imprimante « %1 » est en erreur ou arrêtée : le ticket n'a pas été imprimé.").arg(name));
 
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setPageSize(pageSizeOf(report));

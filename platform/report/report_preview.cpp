@@ -47,8 +47,8 @@ void ReportPreview::printClick()
 
 void ReportPreview::savePdfClick()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer le ticket"),
-                                                      QStringLiteral("ticket.pdf"), QStringLiteral("PDF (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Enregistrer le ticket"), QStringLiteral("ticket.pdf"), QStringLiteral("PDF (*.pdf)"));
     if (!path.isEmpty())
         writeReportPdf(m_report, path);
 }

@@ -57,9 +57,9 @@ struct Scope
 const QRegularExpression bracket(QStringLiteral(R"re(\[([^\[\]]*)\])re"));
 const QRegularExpression fieldRef(QStringLiteral(R"re(^\s*(\w+)\."(\w+)"\s*$)re"));
 const QRegularExpression sumRef(QStringLiteral(R"re(^\s*SUM\(\s*<(\w+)\."(\w+)">\s*,\s*\w+\s*\)\s*$)re"),
-                                QRegularExpression::CaseInsensitiveOption);
-const QRegularExpression countRef(QStringLiteral(R"re(^\s*COUNT\(\s*\w+\s*\)\s*$)re"),
-                                  QRegularExpression::CaseInsensitiveOption);
+    QRegularExpression::CaseInsensitiveOption);
+const QRegularExpression countRef(
+    QStringLiteral(R"re(^\s*COUNT\(\s*\w+\s*\)\s*$)re"), QRegularExpression::CaseInsensitiveOption);
 const QRegularExpression conditionRef(QStringLiteral(R"re(<(\w+)\."(\w+)">)re"));
 
 QString evaluate(const QString &text, const ReportObject &object, const Scope &scope)
@@ -129,10 +129,10 @@ public:
         double height = band->height;
         QList<PreparedReport::Item> items;
         for (const ReportObject &object : band->objects) {
-            PreparedReport::Item item{object, QRectF(m_layout.marginLeft + object.left, m_y + object.top, object.width,
-                                                     object.kind == ReportObject::Line ? 0 : object.height),
-                                      object.kind == ReportObject::Picture ? object.text
-                                                                           : evaluate(object.text, object, scope)};
+            PreparedReport::Item item { object,
+                QRectF(m_layout.marginLeft + object.left, m_y + object.top, object.width,
+                    object.kind == ReportObject::Line ? 0 : object.height),
+                object.kind == ReportObject::Picture ? object.text : evaluate(object.text, object, scope) };
             if (object.stretch && object.kind == ReportObject::Text) {
                 const double needed = textHeight(item.text, object, object.width);
                 if (needed > object.height) {
@@ -181,7 +181,8 @@ void drawBarcode(QPainter &painter, const QRectF &rect, const PreparedReport::It
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     for (const zint_vector_rect *bar = vector->rectangles; bar; bar = bar->next)
-        painter.drawRect(QRectF(rect.left() + bar->x * sx, rect.top() + bar->y * sy, bar->width * sx, bar->height * sy));
+        painter.drawRect(
+            QRectF(rect.left() + bar->x * sx, rect.top() + bar->y * sy, bar->width * sx, bar->height * sy));
     QFont digits(QStringLiteral("DejaVu Sans"));
     for (const zint_vector_string *string = vector->strings; string; string = string->next) {
         digits.setPixelSize(std::max(1, int(string->fsize * sy)));
@@ -189,8 +190,10 @@ void drawBarcode(QPainter &painter, const QRectF &rect, const PreparedReport::It
         const QString text = QString::fromLatin1(reinterpret_cast<const char *>(string->text), string->length);
         const double width = (string->width > 0 ? string->width : vector->width) * sx;
         const double x = rect.left() + string->x * sx;
-        const QRectF box(string->halign == 1 ? x : string->halign == 2 ? x - width : x - width / 2,
-                         rect.top() + string->y * sy - string->fsize * sy, width, string->fsize * sy * 1.2);
+        const QRectF box(string->halign == 1 ? x
+                : string->halign == 2        ? x - width
+                                             : x - width / 2,
+            rect.top() + string->y * sy - string->fsize * sy, width, string->fsize * sy * 1.2);
         painter.setPen(Qt::black);
         painter.drawText(box, Qt::AlignHCenter | Qt::AlignBottom, text);
     }
@@ -225,24 +228,24 @@ PreparedReport prepareReport(const ReportLayout &layout, const QList<QSqlRecord>
     const ReportBand *groupFooter = layout.band(ReportBand::GroupFooter);
     const ReportBand *detail = layout.band(ReportBand::DetailData);
 
-    composer.place(layout.band(ReportBand::ReportTitle), {rows.isEmpty() ? nullptr : &rows.first(), rows});
+    composer.place(layout.band(ReportBand::ReportTitle), { rows.isEmpty() ? nullptr : &rows.first(), rows });
     QList<QSqlRecord> group;
     QString key;
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const QString rowKey = groupHeader ? groupKey(groupHeader->condition, rows[i]) : QString();
         if (i == 0 || rowKey != key) {
             if (i > 0)
-                composer.place(groupFooter, {&group.last(), group});
+                composer.place(groupFooter, { &group.last(), group });
             group.clear();
             key = rowKey;
-            composer.place(groupHeader, {&rows[i], {}});
+            composer.place(groupHeader, { &rows[i], {} });
         }
         group.append(rows[i]);
-        composer.place(detail, {&rows[i], {rows[i]}});
+        composer.place(detail, { &rows[i], { rows[i] } });
     }
     if (!group.isEmpty())
-        composer.place(groupFooter, {&group.last(), group});
-    composer.place(layout.band(ReportBand::ReportFooter), {rows.isEmpty() ? nullptr : &rows.last(), rows});
+        composer.place(groupFooter, { &group.last(), group });
+    composer.place(layout.band(ReportBand::ReportFooter), { rows.isEmpty() ? nullptr : &rows.last(), rows });
     report.height = std::max(layout.pageHeight, composer.bottom() + layout.marginBottom);
     return report;
 }

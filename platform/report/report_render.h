@@ -2,8 +2,8 @@
 
 #include "platform/report/report_layout.h"
 
-#include <QList>
 #include <QImage>
+#include <QList>
 #include <QRectF>
 #include <QSqlRecord>
 

@@ -22,15 +22,14 @@ private:
 
     void start() { station = std::make_unique<RunningStation>(); }
     TFliste_vent_comptoir_codebarre &window() { return station->window(); }
-    template<typename T = QWidget>
-    T *child(const char *name)
-    {
-        return station->child<T>(name);
-    }
+    template<typename T = QWidget> T *child(const char *name) { return station->child<T>(name); }
     void logIn(const QString &name, const QString &password) { QVERIFY(station->logIn(name, password)); }
     static TPassw *loginWindow() { return RunningStation::loginWindow(); }
 
-    QStringList administratorButtons() const { return {"cxButton6", "cxButton9", "cxButton10", "cxButton11", "cxButton12"}; }
+    QStringList administratorButtons() const
+    {
+        return { "cxButton6", "cxButton9", "cxButton10", "cxButton11", "cxButton12" };
+    }
 
 private slots:
     void initTestCase() { MessageBoxes::recordInsteadOfShowing(); }
@@ -109,8 +108,9 @@ private slots:
         toggle->click();
         child<QPushButton>("cxButton7")->click();
         QVERIFY(panel->isHidden());
-        const Rows rows = Database::instance().select("select OPTI, PARAM from OPTION_CAISSE where ID_POSTE = 'DISK-TEST' "
-                                            "and CLE_UTILSATEUR = 2 order by OPTI");
+        const Rows rows
+            = Database::instance().select("select OPTI, PARAM from OPTION_CAISSE where ID_POSTE = 'DISK-TEST' "
+                                          "and CLE_UTILSATEUR = 2 order by OPTI");
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0].value("PARAM").toString(), QStringLiteral("True")); // Afficher la fenetre…
         QCOMPARE(rows[1].value("PARAM").toString(), QStringLiteral("False")); // Apercu l'impression
@@ -158,7 +158,7 @@ private slots:
         QTemporaryDir folder;
         QDir::setCurrent(folder.path());
         TFliste_vent_comptoir_codebarre window;
-        window.FormCreate({0, QStringLiteral("DISK-TEST")});
+        window.FormCreate({ 0, QStringLiteral("DISK-TEST") });
         window.show();
         const QList<MessageBoxes::Box> boxes = MessageBoxes::takeRecorded();
         QCOMPARE(boxes.size(), 1);

@@ -29,27 +29,27 @@ private:
     {
         station = std::make_unique<RunningStation>(false);
         Database::instance().execute("EXECUTE PROCEDURE UTILISA_IU(:CLE_USER, :NAME, :PASS, :INFO, :BLOQUE, :POSTE)",
-                                     {7, "nadia", "77", "", "False", ""});
+            { 7, "nadia", "77", "", "False", "" });
         QVERIFY(station->logIn("nadia", "77"));
         station->child<QCheckBox>("cxCheckBox1")->setChecked(false); // the discount window has its own tests
         station->child<QCheckBox>("cxCheckBox3")->setChecked(false); // and so has printing
     }
 
     // A counter sale with `lines` lines adding up to its amount.
-    static void addSale(int key, int number, const QString &code, double amount,
-                        const QDateTime &when = morning, const QVariant &valide = QVariant(), int lines = 2)
+    static void addSale(int key, int number, const QString &code, double amount, const QDateTime &when = morning,
+        const QVariant &valide = QVariant(), int lines = 2)
     {
         Database::instance().execute(
             "insert into VENT_COMTPOI_CODEBARRE (CLE_AUTO_VENT, N_VENT, CODE_BRRE, MONTANT, VALIDE, POSTE_ID,"
             " DATE_VENTE, CLE_UTILSA) values (:K, :N, :C, :M, :V, 'COMPTOIR-2', :D, 'vendeur')",
-            {key, number, code, amount, valide, when});
+            { key, number, code, amount, valide, when });
         for (int line = 1; line <= lines; ++line)
             Database::instance().execute(
                 "insert into ARTICLE_VENT_COMPTOIR (CLE_COMPTOIR_AUTO, NUM_VENT, DAT_TIME_VENT, QTT, PRIX, CLE_PRODUIT,"
                 " DES, CODE_BRRE_VENTE, CLE_VENT_AUTO, MONTANT_ARTICLE_APRE_RESTOURNE)"
                 " values (:K, :N, :D, 1, :P, :A, :DES, :C, :S, :M)",
-                {key * 100 + line, number, when, amount / lines, 1000 + line, QStringLiteral("Article %1").arg(line),
-                 code, key, amount / lines});
+                { key * 100 + line, number, when, amount / lines, 1000 + line, QStringLiteral("Article %1").arg(line),
+                    code, key, amount / lines });
     }
 
     void scan(const QString &typed)
@@ -110,7 +110,7 @@ private slots:
 
         scan("200000000002a"); // typed in lower case, looked up in capitals: both sales
         QCOMPARE(basket()->rowCount(), 3);
-        QCOMPARE(shownNumbers(), (QStringList{"13", "12", "11"})); // sorted by sale number, descending
+        QCOMPARE(shownNumbers(), (QStringList { "13", "12", "11" })); // sorted by sale number, descending
         QCOMPARE(total(), QString::fromUtf8("150,00"));
         QCOMPARE(lines()->rowCount(), basket()->rows()[basket()->focusedRow()].value("N_vent").toInt() == 12 ? 3 : 2);
         QVERIFY(boxes().isEmpty());
@@ -148,10 +148,10 @@ private slots:
         addSale(2, 12, "2000000000022", 20.00);
         auto *box = station->child<QLineEdit>("cxTextEdit1");
         box->setFocus();
-        for (const QString &code : {QStringLiteral("2000000000015"), QStringLiteral("2000000000022")}) {
+        for (const QString &code : { QStringLiteral("2000000000015"), QStringLiteral("2000000000022") }) {
             for (QChar c : code)
-                QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, Qt::Key_0 + c.digitValue(),
-                                                               Qt::NoModifier, QString(c)));
+                QCoreApplication::postEvent(
+                    box, new QKeyEvent(QEvent::KeyPress, Qt::Key_0 + c.digitValue(), Qt::NoModifier, QString(c)));
             QCoreApplication::postEvent(box, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
         }
         QTRY_COMPARE(basket()->rowCount(), 2);
@@ -200,7 +200,7 @@ private slots:
         addSale(1, 1, "2000000000015", 100.00);
         addSale(2, 2, "2000000000022", 250.50);
         addSale(3, 3, "2000000000039", 49.50);
-        for (const char *code : {"2000000000015", "2000000000022", "2000000000039"})
+        for (const char *code : { "2000000000015", "2000000000022", "2000000000039" })
             scan(code);
         QCOMPARE(total(), QStringLiteral("400,00"));
 
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(total(), QStringLiteral("0,00"));
         QCOMPARE(lines()->rowCount(), 0);
         QVERIFY(validateShown()); // emptying leaves the button as it was
-        remove->click();          // an empty basket asks nothing
+        remove->click(); // an empty basket asks nothing
         QVERIFY(boxes().isEmpty());
     }
 
@@ -250,7 +250,7 @@ private slots:
         QVERIFY(boxes().isEmpty());
         const Rows rows = Database::instance().select("select * from VENT_COMTPOI_CODEBARRE where CLE_AUTO_VENT < 9 "
                                                       "order by CLE_AUTO_VENT");
-        const double amounts[] = {100.00, 50.00, 5.00};
+        const double amounts[] = { 100.00, 50.00, 5.00 };
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(rows[i].value("VALIDE").toString(), QStringLiteral("True"));
             QCOMPARE(rows[i].value("NUM_GLOBAL").toInt(), 42);

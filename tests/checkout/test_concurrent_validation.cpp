@@ -15,17 +15,14 @@ private slots:
     void stationsNeverShareANumberNorValidateASaleTwice()
     {
         QTemporaryDir folder;
-        const QString name = TestDatabase::createOnServer(folder);
+        const QString name = TestDatabase::openOnServer(folder);
         Database &db = Database::instance();
-        db.close();
-        db.setDatabaseName(name);
-        db.setPassword(loadDatabasePassword());
         const QDateTime when(QDate(2026, 12, 11), QTime(10, 0));
         const int poolSize = 300;
         for (int key = 1; key <= poolSize; ++key)
             db.execute("insert into VENT_COMTPOI_CODEBARRE (CLE_AUTO_VENT, N_VENT, CODE_BRRE, MONTANT, DATE_VENTE)"
                        " values (:K, :N, :C, :M, :D)",
-                       {key, key, QStringLiteral("21%1").arg(key, 11, 10, QLatin1Char('0')), key + 0.25, when});
+                { key, key, QStringLiteral("21%1").arg(key, 11, 10, QLatin1Char('0')), key + 0.25, when });
         db.close();
 
         const int stations = 4;
@@ -34,8 +31,7 @@ private slots:
         for (int station = 1; station <= stations; ++station) {
             auto *worker = new QProcess(this);
             worker->start(QCoreApplication::applicationDirPath() + "/validation_worker",
-                          {name, QString::number(station), QString::number(validationsEach),
-                           QString::number(1000 + station)});
+                { name, QString::number(station), QString::number(validationsEach), QString::number(1000 + station) });
             workers.append(worker);
         }
 
@@ -57,7 +53,7 @@ private slots:
                 if (parts[0] == "REFUSED")
                     ++refused;
                 else
-                    validations.append({parts[1].toInt(), parts[2].split(','), station});
+                    validations.append({ parts[1].toInt(), parts[2].split(','), station });
             }
         }
         QCOMPARE(validations.size() + refused, stations * validationsEach);
@@ -75,8 +71,9 @@ private slots:
                 total += key.toInt() + 0.25;
             }
             for (const QString &key : validation.keys) {
-                const QSqlRecord sale =
-                    db.select("select * from VENT_COMTPOI_CODEBARRE where CLE_AUTO_VENT = :K", {key.toInt()}).first();
+                const QSqlRecord sale
+                    = db.select("select * from VENT_COMTPOI_CODEBARRE where CLE_AUTO_VENT = :K", { key.toInt() })
+                          .first();
                 QCOMPARE(sale.value("VALIDE").toString(), QStringLiteral("True"));
                 QCOMPARE(sale.value("NUM_GLOBAL").toInt(), validation.number);
                 QCOMPARE(sale.value("VERSMENT").toDouble(), total);
@@ -85,7 +82,7 @@ private slots:
             }
         }
         QCOMPARE(TestDatabase::scalar("select count(*) from VENT_COMTPOI_CODEBARRE where VALIDE = 'True'").toInt(),
-                 int(validatedSales.size()));
+            int(validatedSales.size()));
         db.close();
     }
 };

@@ -26,19 +26,19 @@ private:
         station = std::make_unique<RunningStation>(false);
         Database &db = Database::instance();
         db.execute("EXECUTE PROCEDURE UTILISA_IU(:CLE_USER, :NAME, :PASS, :INFO, :BLOQUE, :POSTE)",
-                   {5, "samir", "55", "", "False", ""});
+            { 5, "samir", "55", "", "False", "" });
         const QDateTime when(QDate(2026, 12, 11), QTime(11, 0));
         db.execute("insert into VENT_COMTPOI_CODEBARRE (CLE_AUTO_VENT, N_VENT, CODE_BRRE, MONTANT, DATE_VENTE) values "
                    "(1, 1, '2000000000015', 100, :D)",
-                   {when});
+            { when });
         db.execute("insert into VENT_COMTPOI_CODEBARRE (CLE_AUTO_VENT, N_VENT, CODE_BRRE, MONTANT, DATE_VENTE) values "
                    "(2, 2, '2000000000022', 50, :D)",
-                   {when});
+            { when });
         QVERIFY(station->logIn("samir", "55"));
         station->child<QCheckBox>("cxCheckBox1")->setChecked(true);
         station->child<QCheckBox>("cxCheckBox3")->setChecked(printAfterValidation);
         auto *barcode = station->child<QLineEdit>("cxTextEdit1");
-        for (const char *code : {"2000000000015", "2000000000022"}) {
+        for (const char *code : { "2000000000015", "2000000000022" }) {
             QTest::keyClicks(barcode, code);
             QTest::keyClick(barcode, Qt::Key_Return);
         }
@@ -62,10 +62,14 @@ private slots:
         QTest::addColumn<QString>("net");
         QTest::addColumn<double>("remis");
         QTest::addColumn<double>("versment");
-        QTest::newRow("15.00 off") << "15" << "135.00" << 15.0 << 135.0;
-        QTest::newRow("typed with a comma") << "15,50" << "134.50" << 15.5 << 134.5;
-        QTest::newRow("none") << "0" << "150.00" << 0.0 << 150.0;
-        QTest::newRow("above the total") << "200" << "-50.00" << 200.0 << -50.0;
+        QTest::newRow("15.00 off") << "15"
+                                   << "135.00" << 15.0 << 135.0;
+        QTest::newRow("typed with a comma") << "15,50"
+                                            << "134.50" << 15.5 << 134.5;
+        QTest::newRow("none") << "0"
+                              << "150.00" << 0.0 << 150.0;
+        QTest::newRow("above the total") << "200"
+                                         << "-50.00" << 200.0 << -50.0;
     }
 
     // Typed, then Enter: "Net à Payer" follows, and the basket is validated with them.
@@ -136,9 +140,12 @@ private slots:
         QTest::addColumn<bool>("emptyBasket");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("difference");
-        QTest::newRow("change to give") << false << "200" << "50.00";
-        QTest::newRow("not enough") << false << "100" << "-50.00";
-        QTest::newRow("empty basket") << true << "35,5" << "35.50";
+        QTest::newRow("change to give") << false << "200"
+                                        << "50.00";
+        QTest::newRow("not enough") << false << "100"
+                                    << "-50.00";
+        QTest::newRow("empty basket") << true << "35,5"
+                                      << "35.50";
     }
 
     void change()

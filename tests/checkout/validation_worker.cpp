@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
             row.N_vent = sale.value("N_VENT").toInt();
             row.Date_Vente = sale.value("DATE_VENTE").toDateTime();
             row.Montant = sale.value("MONTANT").toDouble();
-            pool.append({sale.value("CLE_AUTO_VENT").toInt(), row});
+            pool.append({ sale.value("CLE_AUTO_VENT").toInt(), row });
         }
         for (int i = 0; i < validations; ++i) {
             QList<BasketRow> basket;

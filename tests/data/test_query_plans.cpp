@@ -48,7 +48,7 @@ private slots:
         Database::instance().close(); // the embedded engine serves one process per file
         QProcess isql;
         isql.setProcessChannelMode(QProcess::MergedChannels);
-        isql.start("isql-fb", {"-q", test.path()});
+        isql.start("isql-fb", { "-q", test.path() });
         isql.write(("set planonly on;\n" + statement + ";\n").toUtf8());
         isql.closeWriteChannel();
         QVERIFY(isql.waitForFinished());

@@ -13,12 +13,8 @@ private slots:
     void twoConnectionsSeeEachOther()
     {
         QTemporaryDir folder;
-        const QString name = TestDatabase::createOnServer(folder);
+        const QString name = TestDatabase::openOnServer(folder);
         Database &station1 = Database::instance();
-        station1.close();
-        station1.setDatabaseName(name);
-        station1.setPassword(loadDatabasePassword());
-        station1.open();
 
         QSqlDatabase station2 = QSqlDatabase::addDatabase("QIBASE", "station2");
         station2.setDatabaseName(name);

@@ -2,9 +2,9 @@
 #include "platform/money_box.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSqlField>
 #include <QTableView>
-#include <QSignalSpy>
 #include <QTest>
 
 class TestWidgets : public QObject
@@ -70,18 +70,16 @@ private slots:
     void gridSortsSumsAndFilters()
     {
         DataGrid grid;
-        grid.setColumns({{"colName", "Nom", "NAME"},
-                         {"colN", "N°", "N"},
-                         {"colHidden", "", "AMOUNT", "0.00", true},
-                         {"colAmount", "Montant", "AMOUNT", ",0.00"}});
-        grid.setSummaries({{GridSummary::Count, {}, "0", "colN"}, {GridSummary::Sum, "AMOUNT", "0.00", "colAmount"}},
-                          true);
+        grid.setColumns({ { "colName", "Nom", "NAME" }, { "colN", "N°", "N" },
+            { "colHidden", "", "AMOUNT", "0.00", true }, { "colAmount", "Montant", "AMOUNT", ",0.00" } });
+        grid.setSummaries(
+            { { GridSummary::Count, {}, "0", "colN" }, { GridSummary::Sum, "AMOUNT", "0.00", "colAmount" } }, true);
         grid.sortBy("colN", Qt::DescendingOrder);
-        grid.setRows({sale(2, "deux", 1000.5), sale(10, "dix", 0.25), sale(1, "un", 20)});
+        grid.setRows({ sale(2, "deux", 1000.5), sale(10, "dix", 0.25), sale(1, "un", 20) });
         grid.show();
 
-        QCOMPARE(grid.displayedRow(0), (QStringList{"dix", "10", "0.25"}));
-        QCOMPARE(grid.displayedRow(2), (QStringList{"un", "1", "20.00"}));
+        QCOMPARE(grid.displayedRow(0), (QStringList { "dix", "10", "0.25" }));
+        QCOMPARE(grid.displayedRow(2), (QStringList { "un", "1", "20.00" }));
         QCOMPARE(grid.displayedRow(1).last(), QStringLiteral("1,000.50"));
         QCOMPARE(grid.summary(0), 3.0);
         QCOMPARE(grid.summaryText(1), QStringLiteral("1020.75"));

@@ -85,7 +85,8 @@ private slots:
         auto *barcode = station->child<QLineEdit>("cxTextEdit1");
         QTest::keyClicks(barcode, "2000000000107");
         QTest::keyClick(barcode, Qt::Key_Return);
-        QCOMPARE(outcome([&] { QTest::keyClick(station->window().focusWidget(), Qt::Key_F5); }), QStringLiteral("print"));
+        QCOMPARE(
+            outcome([&] { QTest::keyClick(station->window().focusWidget(), Qt::Key_F5); }), QStringLiteral("print"));
         QCOMPARE(station->child<QLabel>("Label3")->text(), QStringLiteral("6")); // validated all the same
     }
 

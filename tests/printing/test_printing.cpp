@@ -9,8 +9,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -37,10 +37,7 @@ private:
         QVERIFY2(admin.exitCode() == 0, admin.readAllStandardError().constData());
     }
 
-    static PreparedReport sampleReceipt()
-    {
-        return prepareReport(builtInReceiptLayout(), {});
-    }
+    static PreparedReport sampleReceipt() { return prepareReport(builtInReceiptLayout(), {}); }
 
 private slots:
     void initTestCase()
@@ -49,7 +46,7 @@ private slots:
         QVERIFY(printerPort.listen(QHostAddress::LocalHost));
         const QString dir = cups.path();
         QFile::setPermissions(dir, QFileDevice::Permissions(0x7777));
-        for (const char *sub : {"spool", "cache", "state", "tmp", "log"}) {
+        for (const char *sub : { "spool", "cache", "state", "tmp", "log" }) {
             QDir(dir).mkdir(sub);
             QFile::setPermissions(dir + "/" + sub, QFileDevice::Permissions(0x7777));
         }
@@ -69,11 +66,11 @@ private slots:
                         .toUtf8());
         files.close();
         qputenv("CUPS_SERVER", (dir + "/cups.sock").toUtf8());
-        scheduler.start("/usr/sbin/cupsd", {"-f", "-c", dir + "/cupsd.conf", "-s", dir + "/cups-files.conf"});
+        scheduler.start("/usr/sbin/cupsd", { "-f", "-c", dir + "/cupsd.conf", "-s", dir + "/cups-files.conf" });
         QVERIFY(scheduler.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir + "/cups.sock"), 10000);
-        lpadmin({"-p", "ticket", "-E", "-v", QStringLiteral("socket://127.0.0.1:%1").arg(printerPort.serverPort()), "-m",
-                 "raw"});
+        lpadmin({ "-p", "ticket", "-E", "-v", QStringLiteral("socket://127.0.0.1:%1").arg(printerPort.serverPort()),
+            "-m", "raw" });
     }
 
     void cleanupTestCase()
@@ -101,9 +98,9 @@ private slots:
     void refusingQueueIsSaid()
     {
         QProcess reject;
-        reject.start("cupsreject", {"ticket"});
+        reject.start("cupsreject", { "ticket" });
         QVERIFY(reject.waitForFinished());
-        const auto accept = qScopeGuard([] { QProcess::execute("cupsaccept", {"ticket"}); });
+        const auto accept = qScopeGuard([] { QProcess::execute("cupsaccept", { "ticket" }); });
         try {
             printReport(sampleReceipt(), "ticket");
             QFAIL("printed");
@@ -135,14 +132,14 @@ private slots:
         savePrinterAssignment(printerAssignments("3"), fr, "ticket", "DISK-C", "3");
         QCOMPARE(printerAssignments("2").size(), 2);
         QCOMPARE(printerAssignments("1").size(), 3); // the administrator sees every row
-        QCOMPARE(TestDatabase::scalar("select IMPRITION from ETAT_IMPRIMTION where ETAT = :E and CLS_UTILSATEUR = 2",
-                                      {ar})
-                     .toString(),
-                 QStringLiteral("bureau"));
-        QCOMPARE(TestDatabase::scalar("select ID_POSTE from ETAT_IMPRIMTION where ETAT = :E and CLS_UTILSATEUR = 2",
-                                      {fr})
-                     .toString(),
-                 QStringLiteral("DISK-B"));
+        QCOMPARE(
+            TestDatabase::scalar("select IMPRITION from ETAT_IMPRIMTION where ETAT = :E and CLS_UTILSATEUR = 2", { ar })
+                .toString(),
+            QStringLiteral("bureau"));
+        QCOMPARE(
+            TestDatabase::scalar("select ID_POSTE from ETAT_IMPRIMTION where ETAT = :E and CLS_UTILSATEUR = 2", { fr })
+                .toString(),
+            QStringLiteral("DISK-B"));
 
         // The administrator takes over the first shown row of that report.
         const Rows shown = printerAssignments("1");

@@ -44,21 +44,23 @@ private:
         const QString insertSale = "insert into VENT_COMTPOI_CODEBARRE (CLE_AUTO_VENT, N_VENT, CODE_BRRE, MONTANT, "
                                    "REMIS, VERSMENT, VALIDE, POSTE_ID, NUM_GLOBAL, DATE_VENTE, CLE_USER_VALIDE) values "
                                    "(:K, :N, :C, :M, 0, 1530.75, :V, 'COMPTOIR-1', 8, :D, 1)";
-        db.execute(insertSale, {1, 5, "2000000000015", 330.75, "True", when});
-        db.execute(insertSale, {2, 6, "2000000000022", 1200.00, "True", when.addSecs(300)});
-        db.execute(insertSale, {3, 7, "2000000000039", 99.00, "False", when.addSecs(600)});
-        const QString insertLine = "insert into ARTICLE_VENT_COMPTOIR (CLE_COMPTOIR_AUTO, NUM_VENT, DAT_TIME_VENT, QTT, "
-                                   "PRIX, CLE_PRODUIT, DES, CODE_BRRE_VENTE, CLE_VENT_AUTO, "
-                                   "MONTANT_ARTICLE_APRE_RESTOURNE) values (:K, :N, :D, :Q, :P, :A, :DES, :C, :S, :M)";
-        db.execute(insertLine, {1, 5, when, 2, 150.00, 101, "Lait demi-écrémé 1L", "2000000000015", 1, 300.00});
-        db.execute(insertLine, {2, 5, when, 1, 30.75, 102, "Pain", "2000000000015", 1, 30.75});
-        db.execute(insertLine, {3, 6, when.addSecs(300), 1, 650.00, 103, "Huile de tournesol 5L", "2000000000022", 2,
-                                650.00});
-        db.execute(insertLine, {4, 6, when.addSecs(300), 2, 140.00, 104, "تمر دقلة نور", "2000000000022", 2, 280.00});
-        db.execute(insertLine, {5, 6, when.addSecs(300), 1, 270.00, 105,
-                                "Lessive en poudre 4kg, format familial avec doseur, parfum fraîcheur du matin",
-                                "2000000000022", 2, 270.00});
-        db.execute(insertLine, {6, 7, when.addSecs(600), 1, 99.00, 106, "Sucre", "2000000000039", 3, 99.00});
+        db.execute(insertSale, { 1, 5, "2000000000015", 330.75, "True", when });
+        db.execute(insertSale, { 2, 6, "2000000000022", 1200.00, "True", when.addSecs(300) });
+        db.execute(insertSale, { 3, 7, "2000000000039", 99.00, "False", when.addSecs(600) });
+        const QString insertLine
+            = "insert into ARTICLE_VENT_COMPTOIR (CLE_COMPTOIR_AUTO, NUM_VENT, DAT_TIME_VENT, QTT, "
+              "PRIX, CLE_PRODUIT, DES, CODE_BRRE_VENTE, CLE_VENT_AUTO, "
+              "MONTANT_ARTICLE_APRE_RESTOURNE) values (:K, :N, :D, :Q, :P, :A, :DES, :C, :S, :M)";
+        db.execute(insertLine, { 1, 5, when, 2, 150.00, 101, "Lait demi-écrémé 1L", "2000000000015", 1, 300.00 });
+        db.execute(insertLine, { 2, 5, when, 1, 30.75, 102, "Pain", "2000000000015", 1, 30.75 });
+        db.execute(insertLine,
+            { 3, 6, when.addSecs(300), 1, 650.00, 103, "Huile de tournesol 5L", "2000000000022", 2, 650.00 });
+        db.execute(insertLine, { 4, 6, when.addSecs(300), 2, 140.00, 104, "تمر دقلة نور", "2000000000022", 2, 280.00 });
+        db.execute(insertLine,
+            { 5, 6, when.addSecs(300), 1, 270.00, 105,
+                "Lessive en poudre 4kg, format familial avec doseur, parfum fraîcheur du matin", "2000000000022", 2,
+                270.00 });
+        db.execute(insertLine, { 6, 7, when.addSecs(600), 1, 99.00, 106, "Sucre", "2000000000039", 3, 99.00 });
     }
 
 private slots:
@@ -75,20 +77,20 @@ private slots:
         QTemporaryDir folder;
         const QString pdf = folder.filePath("ticket.pdf");
         writeReportPdf(prepareReport(builtInReceiptLayout(), rows), pdf);
-        const QString text = plainText(run("pdftotext", {"-layout", pdf, "-"}));
+        const QString text = plainText(run("pdftotext", { "-layout", pdf, "-" }));
         QCOMPARE(text.count(QStringLiteral("وصل رقم")), 1);
         QVERIFY2(text.contains(QStringLiteral("8")), qPrintable(text));
         QCOMPARE(text.count(QStringLiteral("المجموع")), 2);
         QVERIFY2(text.contains(QStringLiteral("عدد المواد 2")) || text.contains(QStringLiteral("2 عدد المواد")),
-                 qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("330,75")), qPrintable(text));   // the first sale's total
+            qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("330,75")), qPrintable(text)); // the first sale's total
         QVERIFY2(text.contains(QStringLiteral("1 200,00")), qPrintable(text)); // the second's
         QVERIFY2(text.contains(QStringLiteral("1 530,75")), qPrintable(text)); // paid for the ticket
         QVERIFY2(text.contains(QStringLiteral("Lessive")), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("Sucre")));
 
-        run("pdftoppm", {"-r", "300", "-png", pdf, folder.filePath("page")});
-        const QString codes = run("zbarimg", {"-q", folder.filePath("page-1.png")});
+        run("pdftoppm", { "-r", "300", "-png", pdf, folder.filePath("page") });
+        const QString codes = run("zbarimg", { "-q", folder.filePath("page-1.png") });
         QCOMPARE(codes.trimmed(), QStringLiteral("EAN-13:2000000000022")); // the last sale's barcode
     }
 
@@ -105,13 +107,14 @@ private slots:
     {
         TestDatabase test;
         addTicket();
-        Database::instance().execute("update VENT_COMTPOI_CODEBARRE set CODE_BRRE = '2000000000023' where CLE_AUTO_VENT = 2");
+        Database::instance().execute(
+            "update VENT_COMTPOI_CODEBARRE set CODE_BRRE = '2000000000023' where CLE_AUTO_VENT = 2");
         QTemporaryDir folder;
         const QString pdf = folder.filePath("ticket.pdf");
         writeReportPdf(prepareReport(builtInReceiptLayout(), receiptRows(8)), pdf);
-        const QString text = run("pdftotext", {pdf, "-"});
+        const QString text = run("pdftotext", { pdf, "-" });
         QVERIFY2(text.contains(QStringLiteral("code-barre invalide")) && text.contains(QStringLiteral("2000000000023")),
-                 qPrintable(text));
+            qPrintable(text));
     }
 };
 

@@ -33,7 +33,7 @@ public:
     }
     void enableAdministratorButtons() override { administratorButtons = true; }
     double basketSum() const override { return 0; }
-    void validateBasketWith(double, double) override {}
-    void printReceiptAfterValidation() override {}
+    void validateBasketWith(double, double) override { }
+    void printReceiptAfterValidation() override { }
     void endProgram() override { ++endProgramCalls; }
 };

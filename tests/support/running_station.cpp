@@ -20,7 +20,7 @@ RunningStation::RunningStation(bool demoData)
     settings.close();
     QDir::setCurrent(m_folder.path());
     m_window = std::make_unique<TFliste_vent_comptoir_codebarre>();
-    m_window->FormCreate({0, QStringLiteral("DISK-TEST")});
+    m_window->FormCreate({ 0, QStringLiteral("DISK-TEST") });
     m_window->show();
 }
 

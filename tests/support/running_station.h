@@ -26,8 +26,7 @@ public:
     // Logs in through the login window; false when it did not close.
     bool logIn(const QString &name, const QString &password);
 
-    template<typename T = QWidget>
-    T *child(const char *name)
+    template<typename T = QWidget> T *child(const char *name)
     {
         T *widget = m_window->findChild<T *>(QString::fromLatin1(name));
         if (!widget)

@@ -57,6 +57,17 @@ QString TestDatabase::createOnServer(QTemporaryDir &folder)
     return name;
 }
 
+QString TestDatabase::openOnServer(QTemporaryDir &folder)
+{
+    const QString name = createOnServer(folder);
+    Database &db = Database::instance();
+    db.close();
+    db.setDatabaseName(name);
+    db.setPassword(loadDatabasePassword());
+    db.open();
+    return name;
+}
+
 QVariant TestDatabase::scalar(const QString &sql, const QVariantList &params)
 {
     const Rows rows = Database::instance().select(sql, params);

@@ -22,6 +22,8 @@ public:
     // A database on the local Firebird server, created from the schema; the
     // password comes from the program's password file.
     static QString createOnServer(QTemporaryDir &folder);
+    // The same, then opened as the program's one connection.
+    static QString openOnServer(QTemporaryDir &folder);
 
     // The first column of the first row of a query.
     static QVariant scalar(const QString &sql, const QVariantList &params = {});

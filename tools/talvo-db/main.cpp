@@ -8,8 +8,8 @@
 #include "data/database.h"
 #include "data/database_creation.h"
 #include "data/database_password.h"
-#include "tools/talvo-db/bulk_seed.h"
 #include "printing/receipt.h"
+#include "tools/talvo-db/bulk_seed.h"
 #include "tools/talvo-db/demo_seed.h"
 
 #include <QCoreApplication>
