@@ -53,7 +53,7 @@ TFliste_vent_comptoir_codebarre::TFliste_vent_comptoir_codebarre(QWidget *parent
     connect(ui->cxButton4, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton4Click));
     connect(ui->cxButton7, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton7Click));
     connect(ui->cxButton5, &QPushButton::clicked, this, guard(this, &TFliste_vent_comptoir_codebarre::cxButton5Click));
-    m_keyPreview = new KeyPreview(this, [this](QKeyEvent *event) { FormKeyDown(event); });
+    new KeyPreview(this, [this](QKeyEvent *event) { FormKeyDown(event); });
 
     m_dataModule = std::make_unique<TDataModule1>([this](const QString &text) { statusPanel(6)->setText(text); });
 }

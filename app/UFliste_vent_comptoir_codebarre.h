@@ -14,7 +14,6 @@ class TFliste_vent_comptoir_codebarre;
 }
 class QLabel;
 class QKeyEvent;
-class KeyPreview;
 
 // The checkout station's main window: the checkout itself, its status bar, the
 // settings panel and the buttons that open the other windows.
@@ -101,6 +100,5 @@ private:
     ReceiptLayout m_receiptLayout; // what the designer opens: built in until the first print
     bool m_builtInLayoutSaid = false;
     QString m_stationIdentifier; // the serial number HDDInfo1 reports
-    KeyPreview *m_keyPreview = nullptr;
     bool m_ending = false;
 };

@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
                              .value(0)
                              .toInt()
             ? 300
-            : 15;
+            : 5;
         QRandomGenerator random(7);
         const auto pick = [&] { return open.at(random.bounded(int(open.size()))); };
 
