@@ -3,6 +3,7 @@
 #include "app/UFliste_vent_comptoir_codebarre.h"
 #include "ui_UFliste_vent_comptoir_codebarre.h"
 
+#include "checkout/validation.h"
 #include "platform/report/report_designer.h"
 #include "platform/report/report_output.h"
 #include "platform/report/report_preview.h"
@@ -71,11 +72,7 @@ void TFliste_vent_comptoir_codebarre::cxButton12Click()
     // Sample lines: the last ticket of this run, else the last one of the shop.
     int ticket = lastTicketNumber().toInt();
     if (ticket == 0)
-        ticket = Database::instance()
-                     .select(QStringLiteral("Select MAX(NUM_GLOBAL)as nbr\nFrom VENT_COMTPOI_CODEBARRE"))
-                     .first()
-                     .value(0)
-                     .toInt();
+        ticket = largestTicketNumber();
     ReportDesigner designer(m_receiptLayout.layout, file, receiptRows(ticket), this);
     designer.exec();
 }

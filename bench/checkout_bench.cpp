@@ -77,20 +77,17 @@ int main(int argc, char *argv[])
         for (int i = 0; i < 20; ++i)
             openSalesByBarcode(pick().value(0).toString());
 
-        const Figures scan = timeRuns(runs, [&](int) {
+        // What follows a lookup at the checkout: the sale enters the basket, its lines are read.
+        const auto addAndShowLines = [](const Rows &sales) {
             Basket basket;
-            const Rows sales = openSalesByBarcode(pick().value(0).toString());
             const int row = basket.add(sales.first(), sales.first().value("CODE_BRRE").toString());
             const BasketRow &added = basket.rows().at(row);
             saleLines(added.N_vent, added.Date_Vente, added.code_barre);
-        });
-        const Figures number = timeRuns(runs, [&](int) {
-            Basket basket;
-            const Rows sales = openSalesByNumber(pick().value(1).toDouble());
-            const int row = basket.add(sales.first(), sales.first().value("CODE_BRRE").toString());
-            const BasketRow &added = basket.rows().at(row);
-            saleLines(added.N_vent, added.Date_Vente, added.code_barre);
-        });
+        };
+        const Figures scan
+            = timeRuns(runs, [&](int) { addAndShowLines(openSalesByBarcode(pick().value(0).toString())); });
+        const Figures number
+            = timeRuns(runs, [&](int) { addAndShowLines(openSalesByNumber(pick().value(1).toDouble())); });
         // Each validation takes five sales of the pool, in order: none is taken twice.
         const Rows pool = db.select("select * from VENT_COMTPOI_CODEBARRE where VALIDE is null order by CLE_AUTO_VENT");
         const int validations = std::min<int>(runs, int(pool.size() / 5));

@@ -52,8 +52,7 @@ int validateOnce(const QList<BasketRow> &rows, double discount, double paid, con
         if (!closed.isEmpty())
             throw SalesNoLongerOpen(closed);
 
-        const int largest = db.select(MAX_V).first().value(0).toInt(); // NULL reads as 0
-        number = largest + 1;
+        number = largestTicketNumber() + 1;
         for (const BasketRow &row : rows)
             db.execute(Upate_VENT_COMTPOI_CODEBARRE, { discount, paid, number, userKey, row.N_vent, row.Date_Vente });
     });
@@ -81,6 +80,11 @@ SalesNoLongerOpen::SalesNoLongerOpen(const QList<int> &numbers)
     : AppError(noLongerOpenMessage(numbers))
     , saleNumbers(numbers)
 {
+}
+
+int largestTicketNumber()
+{
+    return Database::instance().select(MAX_V).first().value(0).toInt(); // NULL reads as 0
 }
 
 int validateBasket(const QList<BasketRow> &rows, double discount, double paid, const QString &userKey)

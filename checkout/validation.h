@@ -18,3 +18,6 @@ public:
 // Validations of several stations take turns for the number. Returns the number.
 // Throws SalesNoLongerOpen or DbError; an empty basket is not validated.
 int validateBasket(const QList<BasketRow> &rows, double discount, double paid, const QString &userKey);
+
+// The largest global ticket number of the shop, 0 when there is none. Throws DbError.
+int largestTicketNumber();
